@@ -1,0 +1,37 @@
+#!/usr/bin/env bats
+# The greeting itself: exact bytes, and nothing the caller passes changes it.
+
+load helper
+
+@test "writes exactly the greeting and exits 0" {
+  run_hello
+  assert_greeted
+}
+
+@test "arguments of every kind are ignored" {
+  run_hello --help; assert_greeted
+  run_hello --version -n -e -E; assert_greeted
+  run_hello -- -; assert_greeted
+  run_hello '' 'with space' $'new\nline' $'\xff\x01'; assert_greeted
+  run_hello '%s%n%x' '*' '$HOME'; assert_greeted
+  run_hello $(seq 10000); assert_greeted
+  run_hello "$(printf '%*s' 100000 '' | tr ' ' x)"; assert_greeted
+}
+
+@test "an empty environment changes nothing" {
+  env_options=(-i)
+  run_hello
+  assert_greeted
+}
+
+@test "output redirected to a file holds the greeting once" {
+  hello >"$BATS_TEST_TMPDIR/file" 2>"$err"
+  cmp "$greeting" "$BATS_TEST_TMPDIR/file"
+  [ ! -s "$err" ]
+}
+
+@test "two runs give identical output" {
+  hello >"$BATS_TEST_TMPDIR/first"
+  hello >"$BATS_TEST_TMPDIR/second"
+  cmp "$BATS_TEST_TMPDIR/first" "$BATS_TEST_TMPDIR/second"
+}
