@@ -5,13 +5,12 @@ install(FILES ChangeLog DESTINATION ${CMAKE_INSTALL_DOCDIR} RENAME changelog)
 set(CPACK_PACKAGE_VENDOR "The hello developers")
 set(CPACK_PACKAGE_CONTACT "The hello developers <hello@example.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "print a friendly greeting")
-set(CPACK_PACKAGE_DESCRIPTION
-  "hello writes the line \"Hello World!\" to standard output and exits. It takes no options\n"
-  "and reads no input. Its exit status tells whether the greeting was written in full,\n"
-  "so scripts can rely on it even when standard output is a full disk or a closed pipe.")
-list(JOIN CPACK_PACKAGE_DESCRIPTION "" CPACK_PACKAGE_DESCRIPTION)
+set(CPACK_PACKAGE_DESCRIPTION [[
+hello writes the line Hello World! to standard output and exits. It
+takes no options and reads no input. Its exit status tells whether the
+greeting was written in full, so scripts can rely on it even when
+standard output is a full disk or a closed pipe.]])
 set(CPACK_STRIP_FILES ON)
-set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build/")
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)

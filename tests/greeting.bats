@@ -1,7 +1,8 @@
 #!/usr/bin/env bats
 # The greeting itself: exact bytes, and nothing the caller passes changes it.
 
-load helper
+# shellcheck source=tests/helper.bash
+source "$BATS_TEST_DIRNAME/helper.bash"
 
 @test "writes exactly the greeting and exits 0" {
   run_hello
@@ -13,7 +14,7 @@ load helper
   run_hello --version -n -e -E; assert_greeted
   run_hello -- -; assert_greeted
   run_hello '' 'with space' $'new\nline' $'\xff\x01'; assert_greeted
-  run_hello '%s%n%x' '*' '$HOME'; assert_greeted
+  run_hello '%s%n%x' '*' \$HOME; assert_greeted
   run_hello $(seq 10000); assert_greeted
   run_hello "$(printf '%*s' 100000 '' | tr ' ' x)"; assert_greeted
 }

@@ -2,7 +2,8 @@
 # Standard input is never read: whatever is on it, the program neither reads
 # nor waits (the time limit in hello() catches a program that waits).
 
-load helper
+# shellcheck source=tests/helper.bash
+source "$BATS_TEST_DIRNAME/helper.bash"
 
 @test "standard input closed" {
   run_hello <&-

@@ -2,7 +2,8 @@
 # Standard output that cannot take the greeting: the exit status says so and
 # nothing is written to standard error.
 
-load helper
+# shellcheck source=tests/helper.bash
+source "$BATS_TEST_DIRNAME/helper.bash"
 
 # Opens descriptor $pipe on a pipe whose reader has already gone.
 open_pipe_without_reader() {
@@ -28,14 +29,14 @@ open_pipe_without_reader() {
 @test "gone reader with SIGPIPE ignored gives status 1" {
   open_pipe_without_reader
   env_options=(--ignore-signal=PIPE)
-  hello >&"$pipe" 2>"$err" || status=$?
+  hello 1>&"$pipe" 2>"$err" || status=$?
   assert_refused
 }
 
 @test "gone reader with SIGPIPE at its default ends the program by SIGPIPE" {
   open_pipe_without_reader
   env_options=(--default-signal=PIPE)
-  hello >&"$pipe" 2>"$err" || status=$?
+  hello 1>&"$pipe" 2>"$err" || status=$?
   [ "$status" -eq $((128 + $(kill -l PIPE))) ]
   [ ! -s "$err" ]
 }
