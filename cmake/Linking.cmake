@@ -6,10 +6,11 @@ include(CheckPIESupported)
 # want the distribution's shared libraries turn HELLO_STATIC off and get a
 # position-independent executable with full RELRO instead.
 function(hello_configure_linking target)
-  # Stack protector and fortified sources cost nothing measurable here;
-  # glibc refuses to fortify unoptimised code, hence the generator expression.
-  target_compile_options(${target} PRIVATE -fstack-protector-strong)
-  target_compile_definitions(${target} PRIVATE $<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
+  # Stack protector and fortified sources cost nothing measurable here.
+  # glibc refuses to fortify unoptimised code, hence the generator expression;
+  # -U first, as some compilers define _FORTIFY_SOURCE themselves.
+  target_compile_options(${target} PRIVATE -fstack-protector-strong
+    $<$<NOT:$<CONFIG:Debug>>:-U_FORTIFY_SOURCE -D_FORTIFY_SOURCE=2>)
   target_link_options(${target} PRIVATE LINKER:-z,relro,-z,now)
 
   if(HELLO_STATIC)
@@ -18,9 +19,8 @@ function(hello_configure_linking target)
       "#include <iostream>\nint main() { std::cout << 1; }" HELLO_CAN_LINK_STATIC)
     unset(CMAKE_REQUIRED_LINK_OPTIONS)
     if(HELLO_CAN_LINK_STATIC)
-      # A static position-independent executable would have to relocate
-      # itself at every start, so the static build is not PIE.
-      set_target_properties(${target} PROPERTIES POSITION_INDEPENDENT_CODE OFF)
+      # Plain -static, not -static-pie: a static PIE relocates itself at
+      # every start, which costs more than half again as many instructions.
       # Dropping the unused parts of the static libraries saves a quarter of the file.
       target_link_options(${target} PRIVATE -static LINKER:--gc-sections)
       set(HELLO_LINKS_STATICALLY ON PARENT_SCOPE)
