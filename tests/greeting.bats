@@ -15,6 +15,10 @@ source "$BATS_TEST_DIRNAME/helper.bash"
   run_hello -- -; assert_greeted
   run_hello '' 'with space' $'new\nline' $'\xff\x01'; assert_greeted
   run_hello '%s%n%x' '*' \$HOME; assert_greeted
+}
+
+@test "very many and very long arguments are ignored" {
+  skip_on_windows "a Windows command line holds at most 32767 characters"
   run_hello $(seq 10000); assert_greeted
   run_hello "$(printf '%*s' 100000 '' | tr ' ' x)"; assert_greeted
 }

@@ -1,12 +1,15 @@
 #!/usr/bin/env bats
-# The manual page is well formed for both of the usual formatters.
+# The manual page is well formed for both of the usual formatters and names
+# the release it documents.
 
 bats_require_minimum_version 1.5.0
 
-setup() { manual=$HELLO_BUILD_DIR/man/hello.1; }
+# shellcheck source=tests/helper.bash
+source "$BATS_TEST_DIRNAME/helper.bash"
+manual=$build_dir/man/hello.1
 
 @test "mandoc's lint finds nothing" {
-  command -v mandoc >/dev/null || skip "mandoc is not installed"
+  command -v mandoc >/dev/null || skip "mandoc is not installed (Debian: apt-get install mandoc)"
   mandoc -Tlint "$manual"
 }
 
@@ -14,4 +17,11 @@ setup() { manual=$HELLO_BUILD_DIR/man/hello.1; }
   run --separate-stderr groff -man -ww -z "$manual"
   [ "$status" -eq 0 ]
   [ -z "$stderr" ]
+}
+
+@test "its title line carries the project's name and version" {
+  cached() { sed -n "s/^$1:STATIC=//p" "$build_dir/CMakeCache.txt"; }
+  name=$(cached CMAKE_PROJECT_NAME) version=$(cached CMAKE_PROJECT_VERSION)
+  [ -n "$name" ] && [ -n "$version" ]
+  grep -qx "\.TH HELLO 1 [0-9-]* \"$name $version\" \"User Commands\"" "$manual"
 }
