@@ -1,26 +1,62 @@
-# Packages with CPack: `cpack -G DEB` and `cpack -G TGZ` from a build folder.
+# Packages with CPack, their facts taken from cmake/ReleaseFacts.cmake. The
+# system packages (DEB, RPM) are meant to come from the dynamic build
+# (HELLO_STATIC=OFF), the portable archives (TGZ, Windows ZIP) from the static
+# default: see the README's Packages section.
 
-install(FILES ChangeLog DESTINATION ${CMAKE_INSTALL_DOCDIR} RENAME changelog)
+if(WIN32)
+  # A Windows user reads a plain-text README rather than a manual page.
+  file(READ ${PROJECT_SOURCE_DIR}/packaging/description.txt HELLO_DESCRIPTION)
+  configure_file(packaging/README.txt.in README.txt @ONLY NEWLINE_STYLE CRLF)
+  install(FILES ${PROJECT_BINARY_DIR}/README.txt DESTINATION .)
+else()
+  install(FILES ChangeLog DESTINATION ${CMAKE_INSTALL_DOCDIR} RENAME changelog)
+endif()
 
 set(CPACK_PACKAGE_VENDOR "The hello developers")
-set(CPACK_PACKAGE_CONTACT "The hello developers <hello@example.invalid>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "print a friendly greeting")
-set(CPACK_PACKAGE_DESCRIPTION [[
-hello writes the line Hello World! to standard output and exits. It
-takes no options and reads no input. Its exit status tells whether the
-greeting was written in full, so scripts can rely on it even when
-standard output is a full disk or a closed pipe.]])
+set(CPACK_PACKAGE_CONTACT "${HELLO_MAINTAINER}")
+set(CPACK_PACKAGE_DESCRIPTION_FILE ${PROJECT_SOURCE_DIR}/packaging/description.txt)
+string(TOLOWER "${PROJECT_NAME}-${PROJECT_VERSION}-${CMAKE_SYSTEM_NAME}-${CMAKE_SYSTEM_PROCESSOR}"
+  CPACK_PACKAGE_FILE_NAME)
 set(CPACK_STRIP_FILES ON)
 
+# Debian's and Fedora's own "hello" packages (a different program) install
+# /usr/bin/hello too: a package manager must ask before swapping one for the other.
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
-# The static build depends on nothing; the dynamic one on the libraries it links.
+set(CPACK_DEBIAN_PACKAGE_CONFLICTS "hello, hello-traditional")
 if(NOT HELLO_LINKS_STATICALLY)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 endif()
 
+set(CPACK_RPM_FILE_NAME RPM-DEFAULT)
+set(CPACK_RPM_PACKAGE_RELEASE 1)
+set(CPACK_RPM_PACKAGE_GROUP "Applications/Text")
+set(CPACK_RPM_PACKAGE_CONFLICTS hello)
+set(CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION
+  /usr/share/man /usr/share/man/man1 /usr/share/doc/${PROJECT_NAME})
+file(WRITE ${PROJECT_BINARY_DIR}/rpm-changelog "${HELLO_RPM_CHANGELOG}")
+set(CPACK_RPM_CHANGELOG_FILE ${PROJECT_BINARY_DIR}/rpm-changelog)
+# The packager, and a build time and host that do not depend on the machine.
+set(CPACK_RPM_SPEC_MORE_DEFINE "%define packager ${HELLO_MAINTAINER}
+%define _buildhost reproducible
+%define use_source_date_epoch_as_buildtime 1
+%define clamp_mtime_to_source_date_epoch 1")
+
+# The source package is the tracked sources: no build folder, nothing built.
+set(CPACK_SOURCE_GENERATOR TGZ)
+set(CPACK_SOURCE_PACKAGE_FILE_NAME ${PROJECT_NAME}-${PROJECT_VERSION})
+set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build/" "/CMakeUserPresets\\\\.json$")
+cmake_path(IS_PREFIX PROJECT_SOURCE_DIR "${PROJECT_BINARY_DIR}" binary_dir_in_source)
+if(binary_dir_in_source)
+  list(APPEND CPACK_SOURCE_IGNORE_FILES "^${PROJECT_BINARY_DIR}/")
+endif()
+
+# Packages made at different times or places are identical: they take their
+# timestamps from SOURCE_DATE_EPOCH, the release date unless the caller sets it.
+set(CPACK_HELLO_RELEASE_EPOCH ${HELLO_RELEASE_EPOCH})
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/PackagingTime.cmake)
 # Debian wants manual pages and changelogs compressed; the plain install keeps
 # them as they are, so compress them only in the staging tree of a package.
-set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/CompressDocs.cmake)
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/StagePackage.cmake)
 
 include(CPack)
