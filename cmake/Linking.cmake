@@ -33,6 +33,7 @@ function(hello_configure_linking target)
       # Dropping the unused parts of the static libraries saves a quarter of the file.
       hello_link_option_if_accepted(${target} LINKER:--gc-sections left_out)
     else()
+      list(APPEND left_out -static)
       message(WARNING
         "hello: no static C or C++ library found (libc6-dev, libstdc++-dev); "
         "linking dynamically instead, which makes start-up slower.")
@@ -49,6 +50,10 @@ function(hello_configure_linking target)
   endif()
   hello_link_option_if_accepted(${target} LINKER:-z,relro left_out)
   hello_link_option_if_accepted(${target} LINKER:-z,now left_out)
+  if(WIN32)
+    # Without it, GNU ld stamps the link time into a Windows program's header.
+    hello_link_option_if_accepted(${target} LINKER:--no-insert-timestamp left_out)
+  endif()
 
   if(left_out)
     list(JOIN left_out ", " left_out)

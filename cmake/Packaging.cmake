@@ -51,12 +51,9 @@ if(binary_dir_in_source)
   list(APPEND CPACK_SOURCE_IGNORE_FILES "^${PROJECT_BINARY_DIR}/")
 endif()
 
-# Packages made at different times or places are identical: they take their
-# timestamps from SOURCE_DATE_EPOCH, the release date unless the caller sets it.
+# Reproducible timestamps, and compressed documentation in the staging tree.
 set(CPACK_HELLO_RELEASE_EPOCH ${HELLO_RELEASE_EPOCH})
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/PackagingTime.cmake)
-# Debian wants manual pages and changelogs compressed; the plain install keeps
-# them as they are, so compress them only in the staging tree of a package.
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/StagePackage.cmake)
 
 include(CPack)

@@ -1,5 +1,8 @@
-# Read by cpack before it makes each package: every timestamp in a package is
-# SOURCE_DATE_EPOCH, which defaults to the release date of the ChangeLog.
+# Read by cpack before it makes each package, ahead of the install and strip
+# steps. Packages made at different times or places come out identical: every
+# timestamp (CPack's DEB generator, rpmbuild, strip of a Windows program, our
+# staging script) is SOURCE_DATE_EPOCH, the ChangeLog's release date unless
+# the caller sets it.
 if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
   set(ENV{SOURCE_DATE_EPOCH} ${CPACK_HELLO_RELEASE_EPOCH})
 endif()

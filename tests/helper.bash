@@ -12,6 +12,7 @@ if [ -z "${HELLO:-}" ]; then
     "${BATS_TEST_FILENAME#"$PWD/"}" >&2
   exit 2
 fi
+# shellcheck disable=SC2034 # for the files that source this one
 build_dir=${HELLO_BUILD_DIR:-$(dirname "$HELLO")}
 read -ra launcher <<<"${HELLO_LAUNCHER:-}"
 IFS=';' read -ra emulator <<<"${HELLO_EMULATOR:-}"
@@ -19,8 +20,7 @@ launcher+=("${emulator[@]}")
 
 # Windows text streams end a line with CR LF, and Windows has no signals for a
 # gone reader or a file size limit.
-system=${HELLO_SYSTEM:-$([[ $HELLO == *.exe ]] && echo Windows || uname -s)}
-on_windows() { [ "$system" = Windows ]; }
+on_windows() { [ "${HELLO_SYSTEM:-}" = Windows ] || [[ -z ${HELLO_SYSTEM:-} && $HELLO == *.exe ]]; }
 if on_windows; then line_end=$'\r\n'; else line_end=$'\n'; fi
 
 setup() {

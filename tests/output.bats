@@ -75,7 +75,8 @@ assert_killed_by() {
   # As a full network or user-space file system would: the write is taken,
   # and the close of that file (and no other) fails.
   : >"$out"
-  timeout 10 strace -f -o /dev/null -P "$(realpath "$out")" -e inject=close:error=ENOSPC \
+  file=$(realpath "$out")
+  timeout 10 strace -f -o /dev/null -P "$file" -e inject=close:error=ENOSPC \
     "${launcher[@]}" "$HELLO" >"$out" 2>"$err" || status=$?
   assert_refused
   cmp "$greeting" "$out"
