@@ -18,6 +18,8 @@ set(CPACK_PACKAGE_DESCRIPTION_FILE ${PROJECT_SOURCE_DIR}/packaging/description.t
 string(TOLOWER "${PROJECT_NAME}-${PROJECT_VERSION}-${CMAKE_SYSTEM_NAME}-${CMAKE_SYSTEM_PROCESSOR}"
   CPACK_PACKAGE_FILE_NAME)
 set(CPACK_STRIP_FILES ON)
+# Write every value into the CPack configuration as it is, regexes included.
+set(CPACK_VERBATIM_VARIABLES ON)
 
 # Debian's and Fedora's own "hello" packages (a different program) install
 # /usr/bin/hello too: a package manager must ask before swapping one for the other.
@@ -33,7 +35,7 @@ set(CPACK_RPM_PACKAGE_RELEASE 1)
 set(CPACK_RPM_PACKAGE_GROUP "Applications/Text")
 set(CPACK_RPM_PACKAGE_CONFLICTS hello)
 set(CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION
-  /usr/share/man /usr/share/man/man1 /usr/share/doc/${PROJECT_NAME})
+  /usr/share/man /usr/share/man/man1)
 file(WRITE ${PROJECT_BINARY_DIR}/rpm-changelog "${HELLO_RPM_CHANGELOG}")
 set(CPACK_RPM_CHANGELOG_FILE ${PROJECT_BINARY_DIR}/rpm-changelog)
 # The packager, and a build time and host that do not depend on the machine.
@@ -43,12 +45,18 @@ set(CPACK_RPM_SPEC_MORE_DEFINE "%define packager ${HELLO_MAINTAINER}
 %define clamp_mtime_to_source_date_epoch 1")
 
 # The source package is the tracked sources: no build folder, nothing built.
+# CPack matches these expressions against whole paths, so they start at the
+# source folder, whose name may hold characters special to a regex.
 set(CPACK_SOURCE_GENERATOR TGZ)
 set(CPACK_SOURCE_PACKAGE_FILE_NAME ${PROJECT_NAME}-${PROJECT_VERSION})
-set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build/" "/CMakeUserPresets\\\\.json$")
+string(REGEX REPLACE "([][+.*?()^$|\\])" "\\\\\\1" source_dir_regex "${PROJECT_SOURCE_DIR}")
+set(CPACK_SOURCE_IGNORE_FILES
+  "^${source_dir_regex}/\\.git/" "^${source_dir_regex}/build/"
+  "^${source_dir_regex}/CMakeUserPresets\\.json$")
 cmake_path(IS_PREFIX PROJECT_SOURCE_DIR "${PROJECT_BINARY_DIR}" binary_dir_in_source)
 if(binary_dir_in_source)
-  list(APPEND CPACK_SOURCE_IGNORE_FILES "^${PROJECT_BINARY_DIR}/")
+  string(REGEX REPLACE "([][+.*?()^$|\\])" "\\\\\\1" binary_dir_regex "${PROJECT_BINARY_DIR}")
+  list(APPEND CPACK_SOURCE_IGNORE_FILES "^${binary_dir_regex}/")
 endif()
 
 # Reproducible timestamps, and compressed documentation in the staging tree.
