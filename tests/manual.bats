@@ -14,6 +14,7 @@ manual=$build_dir/man/hello.1
 }
 
 @test "groff formats it without a warning" {
+  command -v groff >/dev/null || { echo "groff is not installed (Debian: apt-get install groff-base)"; return 1; }
   run --separate-stderr groff -man -ww -z "$manual"
   [ "$status" -eq 0 ]
   [ -z "$stderr" ]
