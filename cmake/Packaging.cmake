@@ -38,9 +38,12 @@ set(CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION
   /usr/share/man /usr/share/man/man1)
 file(WRITE ${PROJECT_BINARY_DIR}/rpm-changelog "${HELLO_RPM_CHANGELOG}")
 set(CPACK_RPM_CHANGELOG_FILE ${PROJECT_BINARY_DIR}/rpm-changelog)
-# The packager, and a build time and host that do not depend on the machine.
+# The packager; a build time and host that do not depend on the machine; and
+# rpmbuild's database in the staging folder, not in the home folder (where
+# Debian's rpm keeps it).
 set(CPACK_RPM_SPEC_MORE_DEFINE "%define packager ${HELLO_MAINTAINER}
 %define _buildhost reproducible
+%define _dbpath %{_topdir}/rpmdb
 %define use_source_date_epoch_as_buildtime 1
 %define clamp_mtime_to_source_date_epoch 1")
 
