@@ -16,3 +16,13 @@ source "$BATS_TEST_DIRNAME/helper.bash"
   xargs -d '\n' rm -- <"$build_dir/install_manifest.txt"
   [ -z "$(find "$prefix" -type f)" ]
 }
+
+@test "--strip installs a smaller program that still runs" {
+  prefix=$BATS_TEST_TMPDIR/stripped
+  "${CMAKE_COMMAND:-cmake}" --install "$build_dir" ${HELLO_CONFIG:+--config "$HELLO_CONFIG"} \
+    --prefix "$prefix" --strip >/dev/null
+  program=$prefix/bin/$(basename "$HELLO")
+  [ "$(stat -c %s "$program")" -lt "$(stat -c %s "$HELLO")" ]
+  run_program "$program" >"$out" 2>"$err" || status=$?
+  assert_greeted
+}
