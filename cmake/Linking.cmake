@@ -32,6 +32,7 @@ function(hello_configure_linking target)
       target_link_options(${target} PRIVATE -static)
       # Dropping the unused parts of the static libraries saves a quarter of the file.
       hello_link_option_if_accepted(${target} LINKER:--gc-sections left_out)
+      hello_find_strip_for_static_programs(left_out)
     else()
       list(APPEND left_out -static)
       message(WARNING
@@ -73,4 +74,36 @@ function(hello_link_option_if_accepted target flag list_name)
   else()
     set(${list_name} ${${list_name}} "${flag}" PARENT_SCOPE)
   endif()
+endfunction()
+
+# `cmake --install --strip` and packages strip with CMAKE_STRIP, and ignore its
+# failure. Some strip programs cannot strip a static program (llvm-strip 14
+# refuses glibc's .rela.plt), which would leave the symbols in silently: try
+# CMAKE_STRIP on one, and if it fails, the GNU strip of the target's triplet.
+# Appends "strip" to the list named LIST_NAME if no strip program works.
+function(hello_find_strip_for_static_programs list_name)
+  if(NOT CMAKE_STRIP)
+    return()
+  endif()
+  set(dir ${CMAKE_BINARY_DIR}/CMakeFiles/hello-strip-check)
+  file(WRITE ${dir}/main.cpp "int main() { return 0; }\n")
+  try_compile(linked ${dir}/build SOURCES ${dir}/main.cpp LINK_OPTIONS -static
+    COPY_FILE ${dir}/program)
+  if(NOT linked)
+    return()
+  endif()
+  find_program(HELLO_GNU_STRIP NAMES ${CMAKE_LIBRARY_ARCHITECTURE}-strip strip)
+  foreach(strip IN ITEMS "${CMAKE_STRIP}" "${HELLO_GNU_STRIP}")
+    file(COPY_FILE ${dir}/program ${dir}/stripped)
+    execute_process(COMMAND "${strip}" ${dir}/stripped RESULT_VARIABLE failed
+      OUTPUT_QUIET ERROR_QUIET)
+    if(NOT failed)
+      if(NOT strip STREQUAL CMAKE_STRIP)
+        message(STATUS "hello: ${CMAKE_STRIP} cannot strip a static program; using ${strip}")
+        set(CMAKE_STRIP "${strip}" CACHE FILEPATH "Program that strips the installed files" FORCE)
+      endif()
+      return()
+    endif()
+  endforeach()
+  set(${list_name} ${${list_name}} strip PARENT_SCOPE)
 endfunction()
