@@ -1,0 +1,23 @@
+# Everything hello installs, in one component named after the package, so that
+# a parent project, or a test, can install hello's files alone.
+include(GNUInstallDirs)
+
+install(TARGETS hello-cxx RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT ${PROJECT_NAME})
+
+if(WIN32)
+  # A Windows user reads a plain-text README, every line ended the Windows way,
+  # rather than a manual page.
+  file(READ ${PROJECT_SOURCE_DIR}/packaging/description.txt HELLO_DESCRIPTION)
+  file(READ ${PROJECT_SOURCE_DIR}/packaging/README.txt.in readme)
+  # NEWLINE_STYLE ends the template's lines, not those of the values put in.
+  string(REPLACE "\n" "\r\n" HELLO_DESCRIPTION "${HELLO_DESCRIPTION}")
+  file(CONFIGURE OUTPUT README.txt CONTENT "${readme}" @ONLY NEWLINE_STYLE CRLF)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+    ${PROJECT_SOURCE_DIR}/packaging/description.txt ${PROJECT_SOURCE_DIR}/packaging/README.txt.in)
+  install(FILES ${PROJECT_BINARY_DIR}/README.txt DESTINATION . COMPONENT ${PROJECT_NAME})
+else()
+  install(FILES ${PROJECT_BINARY_DIR}/man/hello.1
+    DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT ${PROJECT_NAME})
+  install(FILES ChangeLog DESTINATION ${CMAKE_INSTALL_DOCDIR} RENAME changelog
+    COMPONENT ${PROJECT_NAME})
+endif()
