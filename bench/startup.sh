@@ -1,60 +1,86 @@
 #!/usr/bin/env bash
 # Measures what one run of hello costs beside coreutils' true and echo:
 # instructions (callgrind, repeatable), system calls (strace), median wall
-# time (hyperfine, all commands in one comparison) and file size.
-# Builds nothing: pass the programs to measure.
+# time (hyperfine, all commands in one comparison, so that all share the
+# machine's state) and file size. Builds nothing: pass the programs.
 #
-#   bench/startup.sh [HELLO...]        default: build/hello
-#   BENCH_RUNS=2000 bench/startup.sh   more timed runs (default 1000)
+#   bench/startup.sh [OPTIONS] HELLO...
+#   BENCH_RUNS=2000 bench/startup.sh build/default/hello   more timed runs (default 1000)
+#   BENCH_WARMUP=10 ...                                     fewer warm-up runs (default 50)
+#
+# Options turn the figures into a verdict (exit status 1 when one fails):
+#   --fewer-than-true     each HELLO runs fewer instructions and system calls than true
+#   --max-time-ratio R    each HELLO's median wall time is at most R times true's
 set -euo pipefail
 
-[ $# -gt 0 ] || set -- build/hello
-runs=${BENCH_RUNS:-1000}
+fewer_than_true=false max_time_ratio=
+while [ $# -gt 0 ]; do
+  case $1 in
+    --fewer-than-true) fewer_than_true=true; shift ;;
+    --max-time-ratio) max_time_ratio=$2; shift 2 ;;
+    *) break ;;
+  esac
+done
+[ $# -gt 0 ] || { echo "usage: $0 [--fewer-than-true] [--max-time-ratio R] HELLO..." >&2; exit 2; }
+runs=${BENCH_RUNS:-1000} warmup=${BENCH_WARMUP:-50}
 for tool in valgrind strace hyperfine bc; do
   command -v "$tool" >/dev/null || { echo "bench: $tool is needed (apt-get install $tool)" >&2; exit 2; }
 done
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
-# One row a program: its label, then its command line, words separated by tabs.
-rows=()
 for program in "$@"; do
   [ -x "$program" ] || { echo "bench: $program is not a built program; build it first" >&2; exit 2; }
-  rows+=("$program"$'\t'"$program")
 done
-rows+=("coreutils true"$'\t'/usr/bin/true "coreutils echo"$'\t'/usr/bin/echo$'\t'"Hello World!")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
 
 instructions() {
   valgrind --tool=callgrind --callgrind-out-file=/dev/null "$@" 2>&1 >/dev/null |
     awk '/Collected :/ { print $NF }'
 }
-
 system_calls() {
   strace -f -c -o "$work/strace" "$@" >/dev/null
   awk '$NF == "total" { print $4 }' "$work/strace"
 }
 
-# Times every row in one hyperfine run, so that all share the machine's state.
-timed=()
-for row in "${rows[@]}"; do
-  IFS=$'\t' read -ra command <<<"$row"
-  timed+=("$(printf '%q ' "${command[@]:1}")")
-done
-hyperfine --shell=none --warmup 50 --runs "$runs" --style none \
-  --export-csv "$work/times.csv" "${timed[@]}" >/dev/null 2>"$work/hyperfine.log" ||
-  { cat "$work/hyperfine.log" >&2; exit 1; }
-mapfile -t medians < <(awk -F, 'NR > 1 { printf "%.0f\n", $4 * 1e6 }' "$work/times.csv")
-
+# Rows: each HELLO, then true and echo; one command line each.
+labels=("$@" "coreutils true" "coreutils echo")
+commands=()
+for program in "$@"; do commands+=("$(printf '%q' "$program")"); done
+commands+=(/usr/bin/true "/usr/bin/echo 'Hello World!'")
 true_row=$#
-true_instructions=$(instructions /usr/bin/true)
+hyperfine --shell=none --warmup "$warmup" --runs "$runs" --style none \
+  --export-csv "$work/times.csv" "${commands[@]}" >/dev/null 2>"$work/hyperfine.log" ||
+  { cat "$work/hyperfine.log" >&2; exit 1; }
+mapfile -t median_us < <(awk -F, 'NR > 1 { printf "%.0f\n", $4 * 1e6 }' "$work/times.csv")
+
+command=() count_instructions=() count_calls=()
+for i in "${!commands[@]}"; do
+  eval "command=(${commands[$i]})"
+  count_instructions[i]=$(instructions "${command[@]}")
+  count_calls[i]=$(system_calls "${command[@]}")
+done
+
+ratio() { bc -l <<<"$1 / $2"; }
 printf '| program | instructions | x true | system calls | median wall time | x true | size (bytes) |\n'
 printf '|---|---:|---:|---:|---:|---:|---:|\n'
-for i in "${!rows[@]}"; do
-  IFS=$'\t' read -ra command <<<"${rows[$i]}"
-  count=$(instructions "${command[@]:1}")
-  printf '| %s | %s | %.2f | %s | %s us | %.2f | %s |\n' "${command[0]}" "$count" \
-    "$(bc -l <<<"$count / $true_instructions")" "$(system_calls "${command[@]:1}")" \
-    "${medians[$i]}" "$(bc -l <<<"${medians[$i]} / ${medians[$true_row]}")" \
-    "$(stat -c %s "${command[1]}")"
+for i in "${!commands[@]}"; do
+  eval "command=(${commands[$i]})"
+  printf '| %s | %s | %.2f | %s | %s us | %.2f | %s |\n' "${labels[$i]}" "${count_instructions[$i]}" \
+    "$(ratio "${count_instructions[$i]}" "${count_instructions[$true_row]}")" "${count_calls[$i]}" \
+    "${median_us[$i]}" "$(ratio "${median_us[$i]}" "${median_us[$true_row]}")" "$(stat -c %s "${command[0]}")"
 done
-printf '\nWall time: median of %s runs each after 50 warm-up runs. Instructions and system calls: one run.\n' "$runs"
+printf '\nWall time: median of %s runs each after %s warm-up runs. Instructions and system calls: one run.\n' "$runs" "$warmup"
+
+failed=0
+for ((i = 0; i < true_row; i++)); do
+  if $fewer_than_true && ! { [ "${count_instructions[$i]}" -lt "${count_instructions[$true_row]}" ] &&
+    [ "${count_calls[$i]}" -lt "${count_calls[$true_row]}" ]; }; then
+    echo "bench: ${labels[$i]} no longer starts with fewer instructions and system calls than true"
+    failed=1
+  fi
+  if [ -n "$max_time_ratio" ] &&
+    [ "$(bc -l <<<"${median_us[$i]} > $max_time_ratio * ${median_us[$true_row]}")" = 1 ]; then
+    echo "bench: ${labels[$i]} takes more than $max_time_ratio times true's median wall time"
+    failed=1
+  fi
+done
+exit "$failed"

@@ -1,0 +1,71 @@
+include_guard(GLOBAL)
+
+# Where scripts do not run by their #! line (Windows), give bash and bats'
+# path, as in -D "HELLO_BATS=C:/Program Files/Git/bin/bash.exe;C:/npm/bats/bin/bats".
+set(HELLO_BATS bats CACHE STRING "The command that runs bats")
+
+# Every check is a CTest test. Each runs in a folder of its own under the
+# build folder, which also holds its TMPDIR and HOME, so that nothing it or
+# the tools it calls write (lintian's and rpmlint's caches, wine's menus)
+# lands outside it.
+
+# Registers check NAME with COMMAND (or BATS FILE), LABELS, ENVIRONMENT (NAME=VALUE items),
+# FIXTURES_REQUIRED and TIMEOUT (seconds, default 120). TOOLS lists
+# PROGRAM=DEBIAN_PACKAGE pairs the check needs: where one is missing, the
+# check fails saying what to install, instead of passing on nothing.
+function(hello_add_check name)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "RUN_SERIAL" "TIMEOUT;BATS"
+    "COMMAND;LABELS;ENVIRONMENT;TOOLS;FIXTURES_REQUIRED")
+  if(arg_BATS)
+    set(arg_COMMAND ${HELLO_BATS} ${arg_BATS})
+    list(GET HELLO_BATS 0 bats)
+    list(APPEND arg_TOOLS ${bats}=bats)
+  endif()
+  set(scratch ${CMAKE_CURRENT_BINARY_DIR}/${name})
+  file(MAKE_DIRECTORY ${scratch}/tmp ${scratch}/home)
+
+  set(missing "")
+  foreach(tool IN LISTS arg_TOOLS)
+    string(REPLACE "=" ";" tool "${tool}")
+    list(GET tool 0 program)
+    list(GET tool 1 package)
+    string(MAKE_C_IDENTIFIER "HELLO_TOOL_${program}" variable)
+    find_program(${variable} ${program})
+    if(NOT ${variable})
+      list(APPEND missing "${program} (Debian: apt-get install ${package})")
+    endif()
+  endforeach()
+  if(missing)
+    list(JOIN missing ", " missing)
+    set(arg_COMMAND ${CMAKE_COMMAND} -E echo "${name} needs what is not installed: ${missing}")
+  endif()
+
+  if(NOT DEFINED arg_TIMEOUT)
+    set(arg_TIMEOUT 120)
+  endif()
+  add_test(NAME ${name} COMMAND ${arg_COMMAND} WORKING_DIRECTORY ${scratch})
+  set_tests_properties(${name} PROPERTIES
+    LABELS "${arg_LABELS}" TIMEOUT ${arg_TIMEOUT} RUN_SERIAL ${arg_RUN_SERIAL}
+    ENVIRONMENT "TMPDIR=${scratch}/tmp;HOME=${scratch}/home;${arg_ENVIRONMENT}")
+  if(missing)
+    set_tests_properties(${name} PROPERTIES FAIL_REGULAR_EXPRESSION "needs what is not installed")
+  endif()
+  if(arg_FIXTURES_REQUIRED)
+    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED "${arg_FIXTURES_REQUIRED}")
+  endif()
+endfunction()
+
+# Sets RESULT to the command that runs the program built here, as an
+# environment variable's value (a CMake list with its semicolons escaped):
+# empty for a native build, else the cross-compiling emulator. Wine then keeps
+# its state in this build folder, adds nothing to the user's home and prints
+# no diagnostics of its own; other emulators ignore these variables.
+function(hello_emulator_words result)
+  set(words "")
+  if(CMAKE_CROSSCOMPILING_EMULATOR)
+    set(words env "WINEPREFIX=${PROJECT_BINARY_DIR}/wine" WINEDEBUG=-all
+      WINEDLLOVERRIDES=winemenubuilder.exe=d ${CMAKE_CROSSCOMPILING_EMULATOR})
+  endif()
+  string(REPLACE ";" "\\;" words "${words}")
+  set(${result} "${words}" PARENT_SCOPE)
+endfunction()

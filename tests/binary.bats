@@ -1,0 +1,48 @@
+#!/usr/bin/env bats
+# What the build applied to the program, read back from the file it made: a
+# link option that silently stopped working fails here.
+#   HELLO_EXPECTED_LINK     static or dynamic, as the preset that configured it expects
+#   HELLO_LINKS_STATICALLY  ON when the build linked statically
+#   HELLO_ELF_HARDENING     what the build applied of: pie relro now
+#   HELLO_FORMAT            the executable format (ELF, or another)
+
+bats_require_minimum_version 1.5.0
+
+elf_headers() { "${READELF:-readelf}" --file-header --program-headers --dynamic --wide "$HELLO"; }
+
+@test "the build links as its preset expects" {
+  [ -n "${HELLO_EXPECTED_LINK:-}" ] || skip "nothing expected of this build"
+  if [ "$HELLO_EXPECTED_LINK" = static ]; then expected=ON; else expected=OFF; fi
+  [ "$HELLO_LINKS_STATICALLY" = "$expected" ] ||
+    { echo "a $HELLO_EXPECTED_LINK program was expected, but the build did not link so"; return 1; }
+}
+
+@test "a static build needs no dynamic loader and no DLL beyond Windows' own" {
+  [ "$HELLO_LINKS_STATICALLY" = ON ] || skip "this build links dynamically"
+  case $HELLO_FORMAT in
+    ELF)
+      run -0 elf_headers
+      if grep -E '^ +(INTERP|DYNAMIC) ' <<<"$output"; then
+        echo "$HELLO is dynamically linked"; return 1
+      fi ;;
+    *)
+      [ "$HELLO_SYSTEM" = Windows ] || skip "no check for $HELLO_SYSTEM programs"
+      run -0 "${OBJDUMP:-objdump}" -p "$HELLO"
+      foreign=$(awk '/DLL Name:/ { print $3 }' <<<"$output" |
+        grep -Eiv '^(kernel32|msvcrt|ucrtbase|api-ms-win-.*)\.dll$' || true)
+      [ -z "$foreign" ] || { echo "$HELLO needs DLLs that Windows lacks: $foreign"; return 1; } ;;
+  esac
+}
+
+@test "a dynamic ELF build is hardened as the build says" {
+  [ "$HELLO_FORMAT" = ELF ] && [ -n "$HELLO_ELF_HARDENING" ] || skip "nothing of the kind applied"
+  run -0 elf_headers
+  for applied in $HELLO_ELF_HARDENING; do
+    case $applied in
+      pie) grep -Eq 'Type: +DYN' <<<"$output" && grep -Eq '\(FLAGS_1\).* PIE' <<<"$output" ||
+        { echo "not a position-independent executable"; return 1; } ;;
+      relro) grep -q ' GNU_RELRO ' <<<"$output" || { echo "no RELRO segment"; return 1; } ;;
+      now) grep -Eq '\(FLAGS\).* BIND_NOW' <<<"$output" || { echo "no immediate binding"; return 1; } ;;
+    esac
+  done
+}

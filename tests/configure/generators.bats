@@ -1,0 +1,21 @@
+#!/usr/bin/env bats
+# The usual build commands do what a user expects of them, whatever the generator.
+
+# shellcheck source=helper.bash
+source "$BATS_TEST_DIRNAME/helper.bash"
+
+@test "Ninja Multi-Config builds and installs Release by default" {
+  command -v ninja >/dev/null || skip "ninja is not installed (Debian: apt-get install ninja-build)"
+  HELLO_GENERATOR='Ninja Multi-Config' HELLO_MAKE_PROGRAM=$(command -v ninja) configure "$BATS_TEST_TMPDIR/b"
+  cmake --build "$BATS_TEST_TMPDIR/b" >/dev/null
+  [ -x "$BATS_TEST_TMPDIR/b/Release/hello" ]
+  DESTDIR=$BATS_TEST_TMPDIR/root cmake --install "$BATS_TEST_TMPDIR/b" --prefix /usr/local >/dev/null
+  [ "$("$BATS_TEST_TMPDIR/root/usr/local/bin/hello")" = 'Hello World!' ]
+}
+
+@test "the package target makes the archive the README names, and nothing else" {
+  configure "$BATS_TEST_TMPDIR/b"
+  cmake --build "$BATS_TEST_TMPDIR/b" --target package >/dev/null
+  made=$(cd "$BATS_TEST_TMPDIR/b" && find . -maxdepth 1 -type f -name 'hello-cxx-*' | sort)
+  [[ $made =~ ^\./hello-cxx-[0-9.]+-linux-[a-z0-9_]+\.tar\.gz$ ]] || { echo "made: $made"; return 1; }
+}
