@@ -3,7 +3,7 @@
 # HELLO names the program under test. Optional:
 #   HELLO_LAUNCHER  a command put in front of it, words separated by spaces (valgrind, say)
 #   HELLO_EMULATOR  the emulator of a cross build, as a CMake list (qemu-aarch64;-L;/usr/aarch64-linux-gnu)
-#   HELLO_SYSTEM    the target's CMake system name; Windows when HELLO ends in .exe
+#   HELLO_SYSTEM    the target's CMake system name; Windows when HELLO ends in .exe, WASI in .wasm
 #   HELLO_BUILD_DIR the build folder, for the manual page and install; HELLO's folder
 #   HELLO_CONFIG    the configuration of a multi-configuration build
 
@@ -22,6 +22,10 @@ launcher+=("${emulator[@]}")
 # gone reader or a file size limit.
 on_windows() { [ "${HELLO_SYSTEM:-}" = Windows ] || [[ -z ${HELLO_SYSTEM:-} && $HELLO == *.exe ]]; }
 if on_windows; then line_end=$'\r\n'; else line_end=$'\n'; fi
+# WASI has no signals either: a gone reader or a file size limit is an error
+# that the module sees and reports, with what fitted written.
+on_wasi() { [ "${HELLO_SYSTEM:-}" = WASI ] || [[ -z ${HELLO_SYSTEM:-} && $HELLO == *.wasm ]]; }
+has_signals() { ! on_windows && ! on_wasi; }
 
 setup() {
   env_options=()
@@ -32,30 +36,64 @@ setup() {
   printf 'Hello World!%s' "$line_end" >"$greeting"
 }
 
-# Runs PROGRAM (hello, or an installed copy) with the caller's redirections and
-# env_options (for signal dispositions or an empty environment). The time limit
-# turns a program that waits on its input into a failed test rather than a hung one.
+# Sets $words to the command that runs PROGRAM (hello, or an installed copy)
+# with its arguments: env with env_options (signal dispositions, the
+# environment) comes before the launcher, so an emulator's own variables
+# survive even an emptied environment.
+program_words() { words=(env "${env_options[@]}" "${launcher[@]}" "$@"); }
+
+# Runs PROGRAM with the caller's redirections. The time limit turns a program
+# that waits on its input into a failed test rather than a hung one.
 run_program() {
-  local program=$1
-  shift
-  timeout 10 env "${env_options[@]}" "${launcher[@]}" "$program" "$@"
+  local words
+  program_words "$@"
+  timeout 10 "${words[@]}"
 }
 hello() { run_program "$HELLO" "$@"; }
 
 # Runs hello with standard output and error kept in files and the exit status in $status.
-run_hello() { hello "$@" >"$out" 2>"$err" || status=$?; }
+run_hello() { status=0; hello "$@" >"$out" 2>"$err" || status=$?; }
 
-# The run wrote the bytes of the greeting, nothing else, and exited 0.
+# Runs hello on a terminal (script(1)'s) as standard input and output, standard
+# error kept in $err; what the terminal showed ends up in $out. The terminal
+# passes the bytes as written, putting no CR before LF.
+run_hello_on_terminal() {
+  local words
+  program_words "$HELLO"
+  status=0
+  timeout 10 script -qec "stty -onlcr && exec $(printf '%q ' "${words[@]}") 2>$(printf '%q' "$err")" \
+    /dev/null </dev/null >"$out" || status=$?
+}
+
+# Prints file $2 under heading $1, through cat with options $3 (-A shows
+# control characters: ^M is CR, $ ends a line).
+show_file() {
+  if [ ! -e "$2" ]; then echo "$1: not kept"; elif [ ! -s "$2" ]; then echo "$1: empty"; else
+    echo "$1:"; cat ${3:+"$3"} "$2"; [ -z "$(tail -c 1 "$2")" ] || echo
+  fi
+}
+
+# Fails, saying what was expected ($1, and standard output as in file $2) and
+# what the run gave, for bats to show.
+fail_with_run() {
+  echo "expected: $1"
+  [ -z "${2:-}" ] || show_file 'standard output' "$2" -A
+  echo "got: status $status${env_options[*]:+ (env ${env_options[*]})}"
+  show_file 'standard error' "$err"
+  show_file 'standard output' "$out" -A
+  return 1
+}
+
+# The run wrote the bytes of the greeting (or of file $1), nothing else, and exited 0.
 assert_greeted() {
-  [ "$status" -eq 0 ]
-  cmp "$greeting" "$out"
-  [ ! -s "$err" ]
+  local expected=${1:-$greeting}
+  [ "$status" -eq 0 ] && cmp -s "$expected" "$out" && [ ! -s "$err" ] ||
+    fail_with_run "status 0, nothing on standard error" "$expected"
 }
 
 # Standard output refused the greeting: exit status 1 is the only report.
 assert_refused() {
-  [ "$status" -eq 1 ]
-  [ ! -s "$err" ]
+  [ "$status" -eq 1 ] && [ ! -s "$err" ] || fail_with_run "status 1, nothing on standard error"
 }
 
 # Skips the case on platforms that cannot express it, saying why.

@@ -1,8 +1,9 @@
 #!/usr/bin/env bats
 # Standard input is never read: whatever is on it, the program neither reads
-# nor waits (the time limit in hello() catches a program that waits).
+# nor waits (the time limit in hello() catches a program that waits), and the
+# next reader of the same input gets all of it.
 
-# shellcheck source=tests/helper.bash
+# shellcheck source=helper.bash
 source "$BATS_TEST_DIRNAME/helper.bash"
 
 @test "standard input closed" {
@@ -23,10 +24,24 @@ source "$BATS_TEST_DIRNAME/helper.bash"
   assert_greeted
 }
 
+# Runs hello and then cat on the same standard input, which shares its offset
+# if a file: cat must get all of $input.
+assert_input_left() {
+  run_hello
+  cat >"$BATS_TEST_TMPDIR/rest"
+  assert_greeted
+  cmp "$input" "$BATS_TEST_TMPDIR/rest" || { echo "the next reader did not get all of standard input"; return 1; }
+}
+
+@test "standard input a file or a pipe with data is left whole to the next reader" {
+  input=$BATS_TEST_TMPDIR/input
+  seq 1000 >"$input"
+  assert_input_left <"$input"
+  assert_input_left < <(cat "$input")
+}
+
 @test "standard input a terminal" {
   skip_on_windows "wine draws a Windows console of its own on a terminal"
-  # script(1) gives the program a terminal on all three standard streams.
-  run timeout 10 script -qec "$(printf '%q ' "${launcher[@]}" "$HELLO")" /dev/null </dev/null
-  [ "$status" -eq 0 ]
-  [ "$output" = $'Hello World!\r' ]
+  run_hello_on_terminal
+  assert_greeted
 }

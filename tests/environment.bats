@@ -1,0 +1,31 @@
+#!/usr/bin/env bats
+# The environment does not shape the greeting: with none, the caller's own, or
+# one set against it, the bytes and the status are the same.
+
+# shellcheck source=helper.bash
+source "$BATS_TEST_DIRNAME/helper.bash"
+
+# env_options for an environment set against the greeting: every locale
+# variable names language $1, and the variables a program might consult are
+# set, HOME unset. The locales need not be installed: the variables are what
+# a program would follow.
+hostile_to() {
+  env_options=(-u HOME GREETING='Hallo Welt!' TERM=xterm-256color NO_COLOR=1 COLUMNS=5 POSIXLY_CORRECT=1)
+  local variable
+  for variable in LANG LANGUAGE LC_ALL LC_ADDRESS LC_COLLATE LC_CTYPE LC_IDENTIFICATION \
+    LC_MEASUREMENT LC_MESSAGES LC_MONETARY LC_NAME LC_NUMERIC LC_PAPER LC_TELEPHONE LC_TIME; do
+    env_options+=("$variable=$1")
+  done
+}
+
+@test "an empty, the caller's or a hostile environment gives the same greeting" {
+  for environment in empty caller de_DE.UTF-8 tr_TR.UTF-8 ja_JP.eucJP ar_SA.UTF-8; do
+    case $environment in
+      empty) env_options=(-i) ;;
+      caller) env_options=() ;;
+      *) hostile_to "$environment" ;;
+    esac
+    run_hello
+    assert_greeted
+  done
+}
