@@ -1,0 +1,30 @@
+#!/usr/bin/env bats
+# The Debian package: lintian-clean but the owner's decisions, its fields, and
+# what it installs, unpacked into a scratch folder (the machine's package
+# database is not touched).
+
+bats_require_minimum_version 1.5.0
+# shellcheck source=helper.bash
+source "$BATS_TEST_DIRNAME/helper.bash"
+
+setup() { deb=$(package_file .deb); }
+
+@test "lintian finds nothing but the owner's decisions" {
+  run lintian --tag-display-limit 0 "$deb"
+  echo "$output"
+  only_owner_decisions "$(awk '/^[A-Z]: / { print $3 }' <<<"$output" | sort -u)"
+}
+
+@test "it conflicts with Debian's hello and hello-traditional, and depends on its libraries" {
+  conflicts=$(dpkg-deb --field "$deb" Conflicts)
+  [[ ", $conflicts, " == *", hello, "* && $conflicts == *hello-traditional* ]] || { echo "Conflicts: $conflicts"; return 1; }
+  dpkg-deb --field "$deb" Depends | grep -q 'libc6' || { echo "no shared library dependencies"; return 1; }
+  [ "$(dpkg-deb --field "$deb" Package)" = "$HELLO_PACKAGE_NAME" ]
+}
+
+@test "unpacked, its program runs and its manual and changelog are there, compressed" {
+  dpkg-deb -x "$deb" "$BATS_TEST_TMPDIR/root"
+  [ "$("$BATS_TEST_TMPDIR/root/usr/bin/hello")" = 'Hello World!' ]
+  [ -f "$BATS_TEST_TMPDIR/root/usr/share/man/man1/hello.1.gz" ]
+  [ -f "$BATS_TEST_TMPDIR/root/usr/share/doc/$HELLO_PACKAGE_NAME/changelog.gz" ]
+}

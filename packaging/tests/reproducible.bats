@@ -1,0 +1,43 @@
+#!/usr/bin/env bats
+# Packages are reproducible: the same project built in another folder, on
+# another file system, later, by a builder with another umask and time zone,
+# gives the same bytes; a caller's own SOURCE_DATE_EPOCH is every timestamp.
+# (reprotest.bats varies more, on the system packages.)
+
+# shellcheck source=helper.bash
+source "$BATS_TEST_DIRNAME/helper.bash"
+
+# A folder on a tmpfs where there is one (as /tmp is on Fedora and Arch), for
+# a file system whose folder sizes differ from the build folder's.
+setup() {
+  other=$BATS_TEST_TMPDIR/elsewhere
+  if [ "$(stat -f -c %T /dev/shm 2>/dev/null)" = tmpfs ]; then other=$(mktemp -d -p /dev/shm); fi
+}
+teardown() { [[ $other != /dev/shm/* ]] || rm -rf "$other"; }
+
+@test "the same files built elsewhere, later, under another umask and zone, pack identical packages" {
+  "$CMAKE_COMMAND" -D FROM="$HELLO_SOURCE_DIR" -D TO="$other/src" -P "$HELLO_SOURCE_DIR/cmake/ProjectFiles.cmake"
+  (
+    umask 077
+    export TZ=Pacific/Kiritimati LC_ALL=C.UTF-8
+    # shellcheck disable=SC2086 # the options are words
+    "$CMAKE_COMMAND" -S "$other/src" -B "$other/build" -G "$HELLO_GENERATOR" \
+      -D CMAKE_MAKE_PROGRAM="$HELLO_MAKE_PROGRAM" -D CMAKE_CXX_COMPILER="$HELLO_CXX" \
+      ${HELLO_TOOLCHAIN_FILE:+--toolchain "$HELLO_TOOLCHAIN_FILE"} $HELLO_CONFIGURE_OPTIONS >/dev/null &&
+      "$CMAKE_COMMAND" --build "$other/build" >/dev/null &&
+      HELLO_BUILD_DIR=$other/build bash "$BATS_TEST_DIRNAME/make-packages.sh" "$other/packages" >/dev/null
+  )
+  echo "built in $other ($(stat -f -c %T "$other"))"
+  while read -r package; do
+    cmp "$package" "$other/packages/${package##*/}"
+    echo "identical: ${package##*/}"
+  done <"$HELLO_PACKAGES/made.txt"
+}
+
+@test "every file of an archive is dated SOURCE_DATE_EPOCH, by default the ChangeLog's date" {
+  [[ ",$HELLO_GENERATORS," == *",TGZ,"* ]] || skip "checked on the tar archive"
+  dates() { TZ=UTC tar -tvzf "$1" | awk '{ print $4 " " $5 }' | sort -u; }
+  [ "$(dates "$(package_file "/$HELLO_ARCHIVE.tar.gz")")" = "$(TZ=UTC date -d "@$HELLO_RELEASE_EPOCH" '+%F %R')" ]
+  (cd "$HELLO_BUILD_DIR" && SOURCE_DATE_EPOCH=1700000000 "$CPACK_COMMAND" -G TGZ -B "$BATS_TEST_TMPDIR/out" >/dev/null)
+  [ "$(dates "$BATS_TEST_TMPDIR/out/$HELLO_ARCHIVE.tar.gz")" = '2023-11-14 22:13' ]
+}

@@ -1,0 +1,32 @@
+#!/usr/bin/env bats
+# The RPM package: rpmlint-clean as Fedora lints but the owner's decisions,
+# its headers, and installed into and removed from a scratch root without a trace.
+
+bats_require_minimum_version 1.5.0
+# shellcheck source=helper.bash
+source "$BATS_TEST_DIRNAME/helper.bash"
+
+setup() { rpm=$(package_file .rpm); }
+
+@test "rpmlint finds nothing but the owner's decisions" {
+  run rpmlint -c "$HELLO_SOURCE_DIR/packaging/rpmlint.toml" "$rpm"
+  echo "$output"
+  only_owner_decisions "$(awk -F': ' "/^$HELLO_PACKAGE_NAME/ { split(\$3, f, \" \"); print f[1] }" <<<"$output" | sort -u)"
+}
+
+@test "it conflicts with Fedora's hello" {
+  rpm -qp --conflicts "$rpm" | grep -qx hello
+}
+
+@test "installed into a scratch root it runs, and removing it leaves nothing" {
+  root=$BATS_TEST_TMPDIR/root
+  # Debian's rpm keeps its database in the home folder unless told otherwise.
+  scratch_rpm() { rpm --root "$root" --dbpath /var/lib/rpm "$@"; }
+  scratch_rpm --initdb
+  scratch_rpm -i --nodeps --force-debian "$rpm"
+  [ "$("$root/usr/bin/hello")" = 'Hello World!' ]
+  [ -f "$root/usr/share/man/man1/hello.1.gz" ]
+  scratch_rpm -e "$HELLO_PACKAGE_NAME"
+  left=$(find "$root" -path "$root/var/lib/rpm" -prune -o -type f -print)
+  [ -z "$left" ] && [ ! -e "$root/usr/share/doc/$HELLO_PACKAGE_NAME" ] || { echo "left behind: $left"; return 1; }
+}
