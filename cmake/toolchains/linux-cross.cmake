@@ -1,0 +1,43 @@
+# Linux on another processor with Debian's cross GCC (g++-TRIPLET); the tests
+# run under qemu's user-mode emulation (Debian: qemu-user). One file serves
+# every triplet: give it as -D HELLO_TARGET_TRIPLET=arm-linux-gnueabihf (the
+# presets do) or in the environment variable of the same name.
+if(NOT HELLO_TARGET_TRIPLET)
+  set(HELLO_TARGET_TRIPLET "$ENV{HELLO_TARGET_TRIPLET}")
+endif()
+if(NOT HELLO_TARGET_TRIPLET MATCHES "^([a-z0-9_]+)-linux-gnu[a-z0-9]*$")
+  message(FATAL_ERROR "linux-cross.cmake: set HELLO_TARGET_TRIPLET to a Debian "
+    "cross triplet such as aarch64-linux-gnu (got '${HELLO_TARGET_TRIPLET}')")
+endif()
+set(hello_cpu ${CMAKE_MATCH_1})
+# The processor as `uname -m` names it there, which also tells apart the
+# packages of targets that share a CPU family (armel's and armhf's).
+set(hello_processor ${hello_cpu})
+if(HELLO_TARGET_TRIPLET STREQUAL "arm-linux-gnueabihf")
+  set(hello_processor armv7l)
+elseif(HELLO_TARGET_TRIPLET STREQUAL "arm-linux-gnueabi")
+  set(hello_processor armv5tel)
+elseif(hello_cpu MATCHES "^mips")
+  string(REGEX REPLACE "el$" "" hello_processor ${hello_cpu})
+elseif(hello_cpu STREQUAL "powerpc64le")
+  set(hello_processor ppc64le)
+endif()
+# Cached, so that a reconfigure without it still targets the same machine;
+# listed, so that every try_compile reads this file with the same triplet.
+set(HELLO_TARGET_TRIPLET ${HELLO_TARGET_TRIPLET} CACHE STRING "Debian triplet of the target")
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES HELLO_TARGET_TRIPLET)
+
+set(CMAKE_SYSTEM_NAME Linux)
+set(CMAKE_SYSTEM_PROCESSOR ${hello_processor})
+set(CMAKE_C_COMPILER ${HELLO_TARGET_TRIPLET}-gcc)
+set(CMAKE_CXX_COMPILER ${HELLO_TARGET_TRIPLET}-g++)
+set(CMAKE_FIND_ROOT_PATH /usr/${HELLO_TARGET_TRIPLET})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+
+# qemu names some processors otherwise: i686 is i386, powerpc64le ppc64le.
+string(REGEX REPLACE "^i[3-6]86$" i386 hello_qemu_cpu ${hello_cpu})
+string(REGEX REPLACE "^powerpc" ppc hello_qemu_cpu ${hello_qemu_cpu})
+# -L: a dynamic build finds its loader and libraries in the cross root.
+set(CMAKE_CROSSCOMPILING_EMULATOR qemu-${hello_qemu_cpu} -L /usr/${HELLO_TARGET_TRIPLET})
