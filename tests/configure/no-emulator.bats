@@ -1,0 +1,23 @@
+#!/usr/bin/env bats
+# A cross build whose program cannot run here fails once, up front, saying so
+# and how to name an emulator, rather than failing every case.
+
+# shellcheck source=helper.bash
+source "$BATS_TEST_DIRNAME/helper.bash"
+
+@test "a cross build without an emulator says how to set one, in one failure" {
+  command -v aarch64-linux-gnu-g++ >/dev/null ||
+    skip "no cross compiler to try (Debian: apt-get install g++-aarch64-linux-gnu)"
+  printf 'include("%s")\nunset(CMAKE_CROSSCOMPILING_EMULATOR)\n' \
+    "$HELLO_SOURCE_DIR/cmake/toolchains/linux-cross.cmake" >"$BATS_TEST_TMPDIR/toolchain.cmake"
+  compiler=aarch64-linux-gnu-g++ configure "$BATS_TEST_TMPDIR/b" \
+    --toolchain "$BATS_TEST_TMPDIR/toolchain.cmake" -D HELLO_TARGET_TRIPLET=aarch64-linux-gnu
+  cmake --build "$BATS_TEST_TMPDIR/b" >/dev/null
+  if "$BATS_TEST_TMPDIR/b/hello" >/dev/null 2>&1; then
+    skip "this machine runs aarch64 programs itself (binfmt_misc)"
+  fi
+  ! ctest --test-dir "$BATS_TEST_TMPDIR/b" --output-on-failure >"$BATS_TEST_TMPDIR/test.log" 2>&1
+  grep -q 'cannot run on this machine.*CMAKE_CROSSCOMPILING_EMULATOR' "$BATS_TEST_TMPDIR/test.log" ||
+    { cat "$BATS_TEST_TMPDIR/test.log"; return 1; }
+  [ "$(grep -c '\*\*\*Failed' "$BATS_TEST_TMPDIR/test.log")" -eq 1 ] || { cat "$BATS_TEST_TMPDIR/test.log"; return 1; }
+}
