@@ -17,20 +17,25 @@ elf_headers() { "${READELF:-readelf}" --file-header --program-headers --dynamic 
     { echo "a $HELLO_EXPECTED_LINK program was expected, but the build did not link so"; return 1; }
 }
 
-@test "a static build needs no dynamic loader and no DLL beyond Windows' own" {
+@test "a static build needs no dynamic loader, no DLL beyond Windows' own, no import beyond WASI" {
   [ "$HELLO_LINKS_STATICALLY" = ON ] || skip "this build links dynamically"
-  case $HELLO_FORMAT in
-    ELF)
+  case $HELLO_FORMAT/$HELLO_SYSTEM in
+    ELF/*)
       run -0 elf_headers
       if grep -E '^ +(INTERP|DYNAMIC) ' <<<"$output"; then
         echo "$HELLO is dynamically linked"; return 1
       fi ;;
-    *)
-      [ "$HELLO_SYSTEM" = Windows ] || skip "no check for $HELLO_SYSTEM programs"
+    */Windows)
       run -0 "${OBJDUMP:-objdump}" -p "$HELLO"
       foreign=$(awk '/DLL Name:/ { print $3 }' <<<"$output" |
         grep -Eiv '^(kernel32|msvcrt|ucrtbase|api-ms-win-.*)\.dll$' || true)
       [ -z "$foreign" ] || { echo "$HELLO needs DLLs that Windows lacks: $foreign"; return 1; } ;;
+    */WASI)
+      command -v node >/dev/null || skip "node is not installed (Debian: apt-get install nodejs)"
+      run -0 node -e 'const module = new WebAssembly.Module(require("fs").readFileSync(process.argv[1]));
+        console.log([...new Set(WebAssembly.Module.imports(module).map((i) => i.module))].join(" "))' "$HELLO"
+      [ "$output" = wasi_snapshot_preview1 ] || { echo "$HELLO imports from: $output"; return 1; } ;;
+    *) skip "no check for $HELLO_SYSTEM programs" ;;
   esac
 }
 
