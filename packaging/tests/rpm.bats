@@ -14,8 +14,10 @@ setup() { rpm=$(package_file .rpm); }
   only_owner_decisions "$(awk -F': ' "/^$HELLO_PACKAGE_NAME/ { split(\$3, f, \" \"); print f[1] }" <<<"$output" | sort -u)"
 }
 
-@test "it conflicts with Fedora's hello" {
+@test "it conflicts with Fedora's hello, is not relocatable and has no Group tag" {
   rpm -qp --conflicts "$rpm" | grep -qx hello
+  [ "$(rpm -qp --queryformat '%{PREFIXES}' "$rpm")" = '(none)' ] || { rpm -qpi "$rpm"; return 1; }
+  [ "$(rpm -qp --queryformat '%{GROUP}' "$rpm")" = Unspecified ] || { rpm -qpi "$rpm"; return 1; }
 }
 
 @test "installed into a scratch root it runs, and removing it leaves nothing" {
