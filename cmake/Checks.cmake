@@ -59,12 +59,16 @@ endfunction()
 # environment variable's value (a CMake list with its semicolons escaped):
 # empty for a native build, else the cross-compiling emulator. Wine then keeps
 # its state in this build folder, adds nothing to the user's home and prints
-# no diagnostics of its own; other emulators ignore these variables.
+# no diagnostics of its own; other emulators ignore its variables.
 function(hello_emulator_words result)
   set(words "")
   if(CMAKE_CROSSCOMPILING_EMULATOR)
+    # Wine's server keeps a folder in TMPDIR, which a case's emptied
+    # environment would send to /tmp.
+    file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/emulator-tmp)
     set(words env "WINEPREFIX=${PROJECT_BINARY_DIR}/wine" WINEDEBUG=-all
-      WINEDLLOVERRIDES=winemenubuilder.exe=d ${CMAKE_CROSSCOMPILING_EMULATOR})
+      WINEDLLOVERRIDES=winemenubuilder.exe=d "TMPDIR=${PROJECT_BINARY_DIR}/emulator-tmp"
+      ${CMAKE_CROSSCOMPILING_EMULATOR})
   endif()
   string(REPLACE ";" "\\;" words "${words}")
   set(${result} "${words}" PARENT_SCOPE)

@@ -18,6 +18,7 @@ elf_headers() { "${READELF:-readelf}" --file-header --program-headers --dynamic 
 }
 
 @test "a static build needs no dynamic loader, no DLL beyond Windows' own, no import beyond WASI" {
+  [ -n "${HELLO_LINKS_STATICALLY:-}" ] || skip "HELLO_LINKS_STATICALLY is not set (CTest sets it)"
   [ "$HELLO_LINKS_STATICALLY" = ON ] || skip "this build links dynamically"
   case $HELLO_FORMAT/$HELLO_SYSTEM in
     ELF/*)
@@ -31,7 +32,7 @@ elf_headers() { "${READELF:-readelf}" --file-header --program-headers --dynamic 
         grep -Eiv '^(kernel32|msvcrt|ucrtbase|api-ms-win-.*)\.dll$' || true)
       [ -z "$foreign" ] || { echo "$HELLO needs DLLs that Windows lacks: $foreign"; return 1; } ;;
     */WASI)
-      command -v node >/dev/null || skip "node is not installed (Debian: apt-get install nodejs)"
+      command -v node >/dev/null || { echo "node is not installed (Debian: apt-get install nodejs)"; return 1; }
       run -0 node -e 'const module = new WebAssembly.Module(require("fs").readFileSync(process.argv[1]));
         console.log([...new Set(WebAssembly.Module.imports(module).map((i) => i.module))].join(" "))' "$HELLO"
       [ "$output" = wasi_snapshot_preview1 ] || { echo "$HELLO imports from: $output"; return 1; } ;;

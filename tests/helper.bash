@@ -6,6 +6,9 @@
 #   HELLO_SYSTEM    the target's CMake system name; Windows when HELLO ends in .exe, WASI in .wasm
 #   HELLO_BUILD_DIR the build folder, for the manual page and install; HELLO's folder
 #   HELLO_CONFIG    the configuration of a multi-configuration build
+#   HELLO_COMPONENT the install component of hello's files; the project's name
+#   HELLO_MANUAL    the manual page built; HELLO_RELEASE the NAME VERSION it must name
+#   HELLO_STRIP     the toolchain's strip program, empty where there is none
 
 if [ -z "${HELLO:-}" ]; then
   printf 'HELLO must name the program under test: HELLO=build/hello bats %s\n' \

@@ -7,12 +7,15 @@
 # shellcheck source=helper.bash
 source "$BATS_TEST_DIRNAME/helper.bash"
 
+# The component also names the manifest of the install, apart from the user's.
+component=${HELLO_COMPONENT:-$(sed -n 's/^CMAKE_PROJECT_NAME:STATIC=//p' "$build_dir/CMakeCache.txt" 2>/dev/null)}
 # Installs into $root with extra `cmake --install` options; sets $installed
 # to the files installed, one a line.
 install_hello() {
+  [ -n "$component" ] || skip "HELLO_COMPONENT is not set, and $build_dir has no CMakeCache.txt to tell it"
   root=$BATS_TEST_TMPDIR/root
   DESTDIR=$root "${CMAKE_COMMAND:-cmake}" --install "$build_dir" ${HELLO_CONFIG:+--config "$HELLO_CONFIG"} \
-    ${HELLO_COMPONENT:+--component "$HELLO_COMPONENT"} --prefix /opt/hello "$@" >/dev/null
+    --component "$component" --prefix /opt/hello "$@" >/dev/null
   installed=$(find "$root" -type f)
 }
 
@@ -28,7 +31,7 @@ installed_file() { grep -m 1 "/$1\$" <<<"$installed"; }
 
   # The manifest removes what was installed, as the README's uninstall does;
   # it names the files without DESTDIR.
-  while read -r file || [ -n "$file" ]; do rm -- "$root$file"; done <"$build_dir/install_manifest${HELLO_COMPONENT:+_$HELLO_COMPONENT}.txt"
+  while read -r file || [ -n "$file" ]; do rm -- "$root$file"; done <"$build_dir/install_manifest_$component.txt"
   [ -z "$(find "$root" -type f)" ]
 }
 

@@ -113,7 +113,7 @@ run_hello_into() {
 
 @test "an error reported only when standard output is closed gives status 1, whatever the error" {
   skip_on_windows "wine closes its own copy of the file, which strace cannot make fail"
-  command -v strace >/dev/null || skip "strace is not installed (Debian: apt-get install strace)"
+  command -v strace >/dev/null || { echo "strace is not installed (Debian: apt-get install strace)"; return 1; }
   # As a full network or user-space file system would: the write is taken,
   # and the close of that file (and no other) fails.
   : >"$out"

@@ -29,5 +29,10 @@ case $? in
   0) cat check.log; echo "mutant $name: $check passed against it"; exit 1 ;;
   *) if grep -q 'No tests were found' check.log; then echo "mutant $name: no check named $check"; exit 1; fi ;;
 esac
-seen=$(grep -m 1 -E '^not ok|FAILED|Error' check.log || grep -v '^[[:space:]]*$' check.log | tail -n 1)
+# Caught only by a failing case of the check, not by a check that could not run.
+if ! seen=$(grep -m 1 -E '^not ok|^bench: ' check.log); then
+  cat check.log
+  echo "mutant $name: $check failed without a failing case, so it did not judge the mutant"
+  exit 1
+fi
 echo "mutant $name: caught by $check: ${seen:0:200}"
