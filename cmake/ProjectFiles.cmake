@@ -20,8 +20,13 @@ function(hello_project_files source_dir result)
     file(REAL_PATH "${toplevel}" toplevel)
   endif()
   if(toplevel STREQUAL source_dir)
-    execute_process(COMMAND "${HELLO_GIT}" -C "${source_dir}" -c core.quotePath=off ls-files
+    # -z, for names as they are: git quotes a name with a quote in it otherwise.
+    execute_process(COMMAND "${HELLO_GIT}" -C "${source_dir}" ls-files -z
+      COMMAND tr "\\0" "\\n"
       OUTPUT_VARIABLE listed COMMAND_ERROR_IS_FATAL ANY)
+    if(listed MATCHES ";")
+      message(FATAL_ERROR "${source_dir}: a tracked file's name holds a ';', which CMake's lists cannot")
+    endif()
     string(REPLACE "\n" ";" listed "${listed}")
     set(from "git's list of tracked files")
   elseif(EXISTS "${source_dir}/MANIFEST")

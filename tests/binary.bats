@@ -5,6 +5,7 @@
 #   HELLO_LINKS_STATICALLY  ON when the build linked statically
 #   HELLO_ELF_HARDENING     what the build applied of: pie relro now
 #   HELLO_FORMAT            the executable format (ELF, or another)
+#   HELLO_EXPECTED_SANITIZERS  address, undefined: what a sanitized build must carry
 
 bats_require_minimum_version 1.5.0
 
@@ -49,6 +50,29 @@ elf_headers() { "${READELF:-readelf}" --file-header --program-headers --dynamic 
         { echo "not a position-independent executable"; return 1; } ;;
       relro) grep -q ' GNU_RELRO ' <<<"$output" || { echo "no RELRO segment"; return 1; } ;;
       now) grep -Eq '\(FLAGS\).* BIND_NOW' <<<"$output" || { echo "no immediate binding"; return 1; } ;;
+    esac
+  done
+}
+
+# What a program that reads nothing (no input, environment, file, locale or
+# terminal) has no call for; a dynamic program shows what it calls.
+input_functions='getenv|secure_getenv|setlocale|newlocale|read|readv|pread|pread64|fread|fgets|fgetc|getc|getchar|getline|scanf|fscanf|open|open64|openat|fopen|fopen64|isatty|tcgetattr|ioctl|getopt|getopt_long|_ZSt3cin|_ZNSt6localeC[12]EPKc'
+
+@test "a dynamic program calls nothing that would read input, the environment or a file" {
+  [ "$HELLO_FORMAT" = ELF ] && [ "${HELLO_LINKS_STATICALLY:-}" = OFF ] ||
+    skip "only a dynamic ELF program shows what it calls"
+  run -0 "${NM:-nm}" -D --undefined-only "$HELLO"
+  called=$(awk '{ sub(/@.*/, "", $NF); print $NF }' <<<"$output" | grep -Ex "$input_functions" || true)
+  [ -z "$called" ] || { echo "$HELLO calls: $called"; return 1; }
+}
+
+@test "a sanitized build carries the sanitizers it was built for" {
+  [ -n "${HELLO_EXPECTED_SANITIZERS:-}" ] || skip "not a sanitized build"
+  run -0 "${NM:-nm}" -D --undefined-only "$HELLO"
+  for sanitizer in $HELLO_EXPECTED_SANITIZERS; do
+    case $sanitizer in
+      address) grep -q ' __asan_init$' <<<"$output" || { echo "no AddressSanitizer in $HELLO"; return 1; } ;;
+      undefined) grep -q ' __ubsan_handle_' <<<"$output" || { echo "no UndefinedBehaviorSanitizer in $HELLO"; return 1; } ;;
     esac
   done
 }

@@ -7,8 +7,8 @@ source "$BATS_TEST_DIRNAME/helper.bash"
 
 # env_options for an environment set against the greeting: every locale
 # variable names language $1, and the variables a program might consult are
-# set, HOME unset. The locales need not be installed: the variables are what
-# a program would follow.
+# set, HOME unset. Some locales are installed here, some exist nowhere: a
+# program that followed them would change its greeting or fail.
 hostile_to() {
   env_options=(-u HOME GREETING='Hallo Welt!' TERM=xterm-256color NO_COLOR=1 COLUMNS=5 POSIXLY_CORRECT=1)
   local variable
@@ -19,7 +19,7 @@ hostile_to() {
 }
 
 @test "an empty, the caller's or a hostile environment gives the same greeting" {
-  for environment in empty caller de_DE.UTF-8 tr_TR.UTF-8 ja_JP.eucJP ar_SA.UTF-8; do
+  for environment in empty caller de_DE.UTF-8 tr_TR.UTF-8 ja_JP.eucJP ar_SA.UTF-8 xx_XX.UTF-8 C.nonexistent; do
     case $environment in
       empty) env_options=(-i) ;;
       caller) env_options=() ;;

@@ -11,6 +11,7 @@ source "$BATS_TEST_DIRNAME/helper.bash"
 
 @test "arguments of every kind are ignored" {
   run_hello --help; assert_greeted
+  run_hello -h -v -V -? -q --usage; assert_greeted
   run_hello --version -n -e -E; assert_greeted
   run_hello -- -; assert_greeted
   run_hello '' 'with space' $'new\nline' $'\xff\x01'; assert_greeted

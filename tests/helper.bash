@@ -59,13 +59,16 @@ run_hello() { status=0; hello "$@" >"$out" 2>"$err" || status=$?; }
 
 # Runs hello on a terminal (script(1)'s) as standard input and output, standard
 # error kept in $err; what the terminal showed ends up in $out. The terminal
-# passes the bytes as written, putting no CR before LF.
+# passes the bytes as written, putting no CR before LF, and its keyboard stays
+# silent but open, so that a program that waits for a key times out.
 run_hello_on_terminal() {
-  local words
+  local words keyboard=$BATS_TEST_TMPDIR/keyboard silent
   program_words "$HELLO"
   status=0
+  rm -f "$keyboard" && mkfifo "$keyboard" && exec {silent}<>"$keyboard"
   timeout 10 script -qec "stty -onlcr && exec $(printf '%q ' "${words[@]}") 2>$(printf '%q' "$err")" \
-    /dev/null </dev/null >"$out" || status=$?
+    /dev/null <&"$silent" >"$out" || status=$?
+  exec {silent}<&-
 }
 
 # Prints file $2 under heading $1, through cat with options $3 (-A shows

@@ -45,3 +45,15 @@ assert_input_left() {
   run_hello_on_terminal
   assert_greeted
 }
+
+@test "nothing is read and no file opened: no input, configuration file or terminal" {
+  [ ${#launcher[@]} -eq 0 ] || skip "an emulator or launcher reads files of its own"
+  if readelf --program-headers --wide "$HELLO" 2>/dev/null | grep -q ' INTERP '; then
+    skip "the dynamic loader opens the shared libraries (binary.linking checks what a dynamic program calls)"
+  fi
+  command -v strace >/dev/null || { echo "strace is not installed (Debian: apt-get install strace)"; return 1; }
+  echo 'input' >"$BATS_TEST_TMPDIR/input"
+  strace -f -o "$BATS_TEST_TMPDIR/calls" -e trace=open,openat,openat2,creat,read,readv,pread64,preadv,preadv2 \
+    "$HELLO" <"$BATS_TEST_TMPDIR/input" >/dev/null
+  if grep -Ev ' (execve|\+\+\+ exited)' "$BATS_TEST_TMPDIR/calls"; then echo "calls above read or open"; return 1; fi
+}

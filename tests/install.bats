@@ -27,7 +27,7 @@ installed_file() { grep -m 1 "/$1\$" <<<"$installed"; }
   program=$(installed_file "$(basename "$HELLO")")
   run_program "$program" >"$out" 2>"$err" || status=$?
   assert_greeted
-  if on_windows; then installed_file README.txt; else installed_file hello.1 && installed_file changelog; fi
+  if on_windows; then installed_file README.txt; else installed_file man1/hello.1 && installed_file changelog; fi
 
   # The manifest removes what was installed, as the README's uninstall does;
   # it names the files without DESTDIR.

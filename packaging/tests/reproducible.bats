@@ -37,7 +37,8 @@ teardown() { [[ $other != /dev/shm/* ]] || rm -rf "$other"; }
 @test "every file of an archive is dated SOURCE_DATE_EPOCH, by default the ChangeLog's date" {
   [[ ",$HELLO_GENERATORS," == *",TGZ,"* ]] || skip "checked on the tar archive"
   dates() { TZ=UTC tar -tvzf "$1" | awk '{ print $4 " " $5 }' | sort -u; }
-  [ "$(dates "$(package_file "/$HELLO_ARCHIVE.tar.gz")")" = "$(TZ=UTC date -d "@$HELLO_RELEASE_EPOCH" '+%F %R')" ]
+  [ "$(dates "$(package_file "/$HELLO_ARCHIVE.tar.gz")")" = \
+    "$(TZ=UTC date -d "@${SOURCE_DATE_EPOCH:-$HELLO_RELEASE_EPOCH}" '+%F %R')" ]
   (cd "$HELLO_BUILD_DIR" && SOURCE_DATE_EPOCH=1700000000 "$CPACK_COMMAND" -G TGZ -B "$BATS_TEST_TMPDIR/out" >/dev/null)
   [ "$(dates "$BATS_TEST_TMPDIR/out/$HELLO_ARCHIVE.tar.gz")" = '2023-11-14 22:13' ]
 }

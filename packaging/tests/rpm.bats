@@ -11,10 +11,12 @@ setup() { rpm=$(package_file .rpm); }
 @test "rpmlint finds nothing but the owner's decisions" {
   run rpmlint -c "$HELLO_SOURCE_DIR/packaging/rpmlint.toml" "$rpm"
   echo "$output"
+  grep -q ' 1 packages and 0 specfiles checked' <<<"$output" || { echo "rpmlint did not check the package"; return 1; }
   only_owner_decisions "$(awk -F': ' "/^$HELLO_PACKAGE_NAME/ { split(\$3, f, \" \"); print f[1] }" <<<"$output" | sort -u)"
 }
 
-@test "it conflicts with Fedora's hello, is not relocatable and has no Group tag" {
+@test "it is named as the README says, conflicts with Fedora's hello, is not relocatable, has no Group tag" {
+  [[ ${rpm##*/} =~ ^${HELLO_PACKAGE_NAME}-[0-9.]+-1\.[a-z0-9_]+\.rpm$ ]] || { echo "named ${rpm##*/}"; return 1; }
   rpm -qp --conflicts "$rpm" | grep -qx hello
   [ "$(rpm -qp --queryformat '%{PREFIXES}' "$rpm")" = '(none)' ] || { rpm -qpi "$rpm"; return 1; }
   [ "$(rpm -qp --queryformat '%{GROUP}' "$rpm")" = Unspecified ] || { rpm -qpi "$rpm"; return 1; }

@@ -8,11 +8,15 @@ source "$BATS_TEST_DIRNAME/helper.bash"
 # The files of source package $1, relative to its top folder, sorted.
 packed_files() { tar -tzf "$1" | grep -v '/$' | cut -d/ -f2- | sort; }
 
-# The project's files of source folder $1, and its MANIFEST, sorted.
+# The project's files of source folder $1 and MANIFEST, sorted: what git
+# tracks there (less what the work tree deleted), or else what its MANIFEST lists.
 project_files() {
-  "$CMAKE_COMMAND" -D FROM="$1" -D TO="$BATS_TEST_TMPDIR/listed" -P "$HELLO_SOURCE_DIR/cmake/ProjectFiles.cmake"
-  sort "$BATS_TEST_TMPDIR/listed/MANIFEST"
-  rm -rf "$BATS_TEST_TMPDIR/listed"
+  if [ "$(git -C "$1" rev-parse --show-toplevel 2>/dev/null)" = "$(realpath "$1")" ]; then
+    comm -23 <(git -C "$1" -c core.quotePath=off ls-files | sort) \
+      <(git -C "$1" -c core.quotePath=off ls-files --deleted | sort) | { cat; echo MANIFEST; } | sort -u
+  else
+    sort "$1/MANIFEST"
+  fi
 }
 
 @test "this build's source package is the project's files and its MANIFEST" {
