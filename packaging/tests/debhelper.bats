@@ -9,7 +9,7 @@ source "$BATS_TEST_DIRNAME/helper.bash"
 
 @test "a dh build gives a dynamic /usr/bin/hello and the package depends on its libraries" {
   src=$BATS_TEST_TMPDIR/$HELLO_PACKAGE_NAME
-  "$CMAKE_COMMAND" -D FROM="$HELLO_SOURCE_DIR" -D TO="$src" -P "$HELLO_SOURCE_DIR/cmake/ProjectFiles.cmake"
+  copy_project "$src"
   mkdir -p "$src/debian/source"
   echo '3.0 (native)' >"$src/debian/source/format"
   cp "$src/ChangeLog" "$src/debian/changelog"

@@ -11,6 +11,20 @@ package_file() {
   echo "$found"
 }
 
+# Copies the project's files into the new folder $1, as a fresh clone has them.
+copy_project() {
+  "$CMAKE_COMMAND" -D FROM="$HELLO_SOURCE_DIR" -D TO="$1" -P "$HELLO_SOURCE_DIR/cmake/ProjectFiles.cmake"
+}
+
+# Configures the project in folder $1 into folder $2 with this build's
+# toolchain; the remaining arguments go to cmake.
+configure_copy() {
+  local source=$1 build=$2
+  shift 2
+  "$CMAKE_COMMAND" -S "$source" -B "$build" -G "$HELLO_GENERATOR" -D CMAKE_MAKE_PROGRAM="$HELLO_MAKE_PROGRAM" \
+    -D CMAKE_CXX_COMPILER="$HELLO_CXX" "$@" >/dev/null
+}
+
 # Lint tags and rpmlint findings that need a decision only the project's owner
 # can make: the licence, the home page and the signing key.
 owner_decisions='^(no-copyright-file|no-url-tag|invalid-license|no-signature)$'

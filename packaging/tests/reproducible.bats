@@ -16,14 +16,13 @@ setup() {
 teardown() { [[ $other != /dev/shm/* ]] || rm -rf "$other"; }
 
 @test "the same files built elsewhere, later, under another umask and zone, pack identical packages" {
-  "$CMAKE_COMMAND" -D FROM="$HELLO_SOURCE_DIR" -D TO="$other/src" -P "$HELLO_SOURCE_DIR/cmake/ProjectFiles.cmake"
+  copy_project "$other/src"
   (
     umask 077
     export TZ=Pacific/Kiritimati LC_ALL=C.UTF-8
     # shellcheck disable=SC2086 # the options are words
-    "$CMAKE_COMMAND" -S "$other/src" -B "$other/build" -G "$HELLO_GENERATOR" \
-      -D CMAKE_MAKE_PROGRAM="$HELLO_MAKE_PROGRAM" -D CMAKE_CXX_COMPILER="$HELLO_CXX" \
-      ${HELLO_TOOLCHAIN_FILE:+--toolchain "$HELLO_TOOLCHAIN_FILE"} $HELLO_CONFIGURE_OPTIONS >/dev/null &&
+    configure_copy "$other/src" "$other/build" \
+      ${HELLO_TOOLCHAIN_FILE:+--toolchain "$HELLO_TOOLCHAIN_FILE"} $HELLO_CONFIGURE_OPTIONS &&
       "$CMAKE_COMMAND" --build "$other/build" >/dev/null &&
       HELLO_BUILD_DIR=$other/build bash "$BATS_TEST_DIRNAME/make-packages.sh" "$other/packages" >/dev/null
   )

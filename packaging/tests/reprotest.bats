@@ -9,7 +9,7 @@ source "$BATS_TEST_DIRNAME/helper.bash"
 
 @test "reprotest finds no difference in any package under varied conditions" {
   src=$BATS_TEST_TMPDIR/src
-  "$CMAKE_COMMAND" -D FROM="$HELLO_SOURCE_DIR" -D TO="$src" -P "$HELLO_SOURCE_DIR/cmake/ProjectFiles.cmake"
+  copy_project "$src"
   configure="cmake -G Ninja -D CMAKE_CXX_COMPILER=$HELLO_CXX -S ."
   pack="cpack -B ../../dist >/dev/null"
   build="$configure -B b/static >/dev/null && cmake --build b/static >/dev/null &&

@@ -26,7 +26,7 @@ project_files() {
 @test "stray files, other build folders and an in-source build stay out" {
   for kind in git manifest; do
     src=$BATS_TEST_TMPDIR/$kind
-    "$CMAKE_COMMAND" -D FROM="$HELLO_SOURCE_DIR" -D TO="$src" -P "$HELLO_SOURCE_DIR/cmake/ProjectFiles.cmake"
+    copy_project "$src"
     if [ $kind = git ]; then
       rm "$src/MANIFEST" && git -C "$src" init -q && git -C "$src" add .
     fi
@@ -35,8 +35,7 @@ project_files() {
     echo 'SECRET=1' >"$src/.env"
     touch "$src/src/main.cpp~" "$src/build-dynamic/CMakeFiles/x.o" "$src/other/notes.txt"
     echo 'gitdir: /elsewhere' >"$src/other/.git"
-    "$CMAKE_COMMAND" -S "$src" -B "$src" -G "$HELLO_GENERATOR" -D CMAKE_MAKE_PROGRAM="$HELLO_MAKE_PROGRAM" \
-      -D CMAKE_CXX_COMPILER="$HELLO_CXX" >/dev/null
+    configure_copy "$src" "$src"
     (cd "$src" && "$CPACK_COMMAND" --config CPackSourceConfig.cmake -B "$BATS_TEST_TMPDIR/out-$kind" >/dev/null)
     diff <(packed_files "$BATS_TEST_TMPDIR/out-$kind"/*.tar.gz) <(echo "$expected") || { echo "from $kind"; return 1; }
   done
