@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The hello-cxx developers
+# SPDX-License-Identifier: MIT
 # Measures what one run of hello costs beside coreutils' true and echo:
 # instructions (callgrind, repeatable), system calls (strace), median wall
 # time (hyperfine, all commands in one comparison, so that all share the

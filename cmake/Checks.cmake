@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The hello-cxx developers
+# SPDX-License-Identifier: MIT
 include_guard(GLOBAL)
 
 # Where scripts do not run by their #! line (Windows), give bash and bats'
@@ -12,20 +14,49 @@ set(HELLO_BATS bats CACHE STRING "The command that runs bats")
 # Registers check NAME with COMMAND (or BATS FILE), LABELS, ENVIRONMENT (NAME=VALUE items),
 # FIXTURES_REQUIRED and TIMEOUT (seconds, default 120). TOOLS lists
 # PROGRAM=DEBIAN_PACKAGE pairs the check needs: where one is missing, the
-# check fails saying what to install, instead of passing on nothing.
+# check is skipped, saying what to install. Without bats nothing can be
+# checked at all, so that one fails instead of passing on nothing.
+# SKIP_BECAUSE REASON registers the check as skipped for that reason.
 function(hello_add_check name)
-  cmake_parse_arguments(PARSE_ARGV 1 arg "RUN_SERIAL" "TIMEOUT;BATS"
+  cmake_parse_arguments(PARSE_ARGV 1 arg "RUN_SERIAL" "TIMEOUT;BATS;SKIP_BECAUSE"
     "COMMAND;LABELS;ENVIRONMENT;TOOLS;FIXTURES_REQUIRED")
+  set(missing "")
   if(arg_BATS)
     set(arg_COMMAND ${HELLO_BATS} ${arg_BATS})
     list(GET HELLO_BATS 0 bats)
-    list(APPEND arg_TOOLS ${bats}=bats)
+    hello_missing_tools(missing ${bats}=bats)
+  endif()
+  set(verdict FAIL_REGULAR_EXPRESSION)
+  if(NOT missing)
+    hello_missing_tools(missing ${arg_TOOLS})
+    set(verdict SKIP_REGULAR_EXPRESSION)
+  endif()
+  if(missing)
+    set(arg_COMMAND ${CMAKE_COMMAND} -E echo "${name} needs what is not installed here: ${missing}")
+  elseif(arg_SKIP_BECAUSE)
+    set(arg_COMMAND ${CMAKE_COMMAND} -E echo "${name} skipped: ${arg_SKIP_BECAUSE}")
+    set(verdict SKIP_REGULAR_EXPRESSION)
   endif()
   set(scratch ${CMAKE_CURRENT_BINARY_DIR}/${name})
   file(MAKE_DIRECTORY ${scratch}/tmp ${scratch}/home)
+  if(NOT DEFINED arg_TIMEOUT)
+    set(arg_TIMEOUT 120)
+  endif()
+  add_test(NAME ${name} COMMAND ${arg_COMMAND} WORKING_DIRECTORY ${scratch})
+  set_tests_properties(${name} PROPERTIES
+    LABELS "${arg_LABELS}" TIMEOUT ${arg_TIMEOUT} RUN_SERIAL ${arg_RUN_SERIAL}
+    ENVIRONMENT "TMPDIR=${scratch}/tmp;HOME=${scratch}/home;${arg_ENVIRONMENT}"
+    ${verdict} "needs what is not installed here|^${name} skipped: ")
+  if(arg_FIXTURES_REQUIRED)
+    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED "${arg_FIXTURES_REQUIRED}")
+  endif()
+endfunction()
 
+# Sets RESULT to the PROGRAM=DEBIAN_PACKAGE pairs given whose program is not
+# found, as "PROGRAM (Debian: apt-get install PACKAGE)" joined by commas.
+function(hello_missing_tools result)
   set(missing "")
-  foreach(tool IN LISTS arg_TOOLS)
+  foreach(tool IN LISTS ARGN)
     string(REPLACE "=" ";" tool "${tool}")
     list(GET tool 0 program)
     list(GET tool 1 package)
@@ -35,24 +66,8 @@ function(hello_add_check name)
       list(APPEND missing "${program} (Debian: apt-get install ${package})")
     endif()
   endforeach()
-  if(missing)
-    list(JOIN missing ", " missing)
-    set(arg_COMMAND ${CMAKE_COMMAND} -E echo "${name} needs what is not installed: ${missing}")
-  endif()
-
-  if(NOT DEFINED arg_TIMEOUT)
-    set(arg_TIMEOUT 120)
-  endif()
-  add_test(NAME ${name} COMMAND ${arg_COMMAND} WORKING_DIRECTORY ${scratch})
-  set_tests_properties(${name} PROPERTIES
-    LABELS "${arg_LABELS}" TIMEOUT ${arg_TIMEOUT} RUN_SERIAL ${arg_RUN_SERIAL}
-    ENVIRONMENT "TMPDIR=${scratch}/tmp;HOME=${scratch}/home;${arg_ENVIRONMENT}")
-  if(missing)
-    set_tests_properties(${name} PROPERTIES FAIL_REGULAR_EXPRESSION "needs what is not installed")
-  endif()
-  if(arg_FIXTURES_REQUIRED)
-    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED "${arg_FIXTURES_REQUIRED}")
-  endif()
+  list(JOIN missing ", " missing)
+  set(${result} "${missing}" PARENT_SCOPE)
 endfunction()
 
 # Sets RESULT to the command that runs the program built here, as an

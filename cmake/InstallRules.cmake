@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The hello-cxx developers
+# SPDX-License-Identifier: MIT
 # Everything hello installs, in one component named after the package, so that
 # a parent project, or a test, can install hello's files alone.
 include(GNUInstallDirs)
@@ -14,10 +16,13 @@ if(WIN32)
   file(CONFIGURE OUTPUT README.txt CONTENT "${readme}" @ONLY NEWLINE_STYLE CRLF)
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
     ${PROJECT_SOURCE_DIR}/packaging/description.txt ${PROJECT_SOURCE_DIR}/packaging/README.txt.in)
-  install(FILES ${PROJECT_BINARY_DIR}/README.txt DESTINATION . COMPONENT ${PROJECT_NAME})
+  install(FILES ${PROJECT_BINARY_DIR}/README.txt LICENSE DESTINATION . COMPONENT ${PROJECT_NAME})
 else()
   install(FILES ${PROJECT_BINARY_DIR}/man/hello.1
     DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT ${PROJECT_NAME})
   install(FILES ChangeLog DESTINATION ${CMAKE_INSTALL_DOCDIR} RENAME changelog
+    COMPONENT ${PROJECT_NAME})
+  # Where Fedora and Arch keep licences; a .deb carries its copyright file instead.
+  install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/licenses/${PROJECT_NAME}
     COMPONENT ${PROJECT_NAME})
 endif()

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The hello-cxx developers
+# SPDX-License-Identifier: MIT
 # The project's own files, told apart from whatever else a source folder holds
 # (build folders, editor backups, a secret in an untracked .env): in a git
 # checkout, the files git tracks; in an unpacked source package, the files its

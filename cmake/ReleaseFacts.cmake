@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The hello-cxx developers
+# SPDX-License-Identifier: MIT
 # Each release fact is written once, in the latest entry of ChangeLog (Debian's
 # changelog format, as dpkg-parsechangelog reads it): the package name and
 # version on its first line, the maintainer and the release date on its

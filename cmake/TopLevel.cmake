@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The hello-cxx developers
+# SPDX-License-Identifier: MIT
 # Decisions that belong to whoever builds hello on its own. A parent project
 # that adds hello with add_subdirectory or FetchContent keeps its own build
 # type, BUILD_TESTING, strip program and packaging.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The hello-cxx developers
+// SPDX-License-Identifier: MIT
 #include <cstdlib>
 #include <iostream>
 

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The hello-cxx developers
+# SPDX-License-Identifier: MIT
 # Linux on another processor with Debian's cross GCC (g++-TRIPLET); the tests
 # run under qemu's user-mode emulation (Debian: qemu-user). One file serves
 # every triplet: give it as -D HELLO_TARGET_TRIPLET=arm-linux-gnueabihf (the

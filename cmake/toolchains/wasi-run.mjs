@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The hello-cxx developers
+// SPDX-License-Identifier: MIT
 // Runs a WASI (preview1) command module with Node's built-in WASI, as a
 // cross-compiling emulator: node wasi-run.mjs MODULE.wasm [ARGS...]
 // The module gets the arguments, the environment and descriptors 0, 1 and 2;

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The hello-cxx developers
+# SPDX-License-Identifier: MIT
 # WebAssembly with WASI (preview 1), built by Clang 14 with Debian's wasi-libc,
 # libc++-14-dev-wasm32, libc++abi-14-dev-wasm32 and libclang-rt-14-dev-wasm32;
 # the tests run the module under Node's built-in WASI (Node 20 or later).

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The hello-cxx developers
+# SPDX-License-Identifier: MIT
 # Windows on x86-64 with MinGW-w64 (Debian: g++-mingw-w64-x86-64-posix); the
 # tests run under wine (Debian: wine64).
 set(CMAKE_SYSTEM_NAME Windows)

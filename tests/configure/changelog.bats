@@ -1,4 +1,6 @@
 #!/usr/bin/env bats
+# SPDX-FileCopyrightText: 2026 The hello-cxx developers
+# SPDX-License-Identifier: MIT
 # The build reads the release facts from the ChangeLog as dpkg-parsechangelog
 # reads that file, and refuses, naming the line, what would give a wrong fact.
 
@@ -36,4 +38,13 @@ s/Tue, 08/Mon, 08/|is a Tue, not a Mon
 s/12:00:00/12:00/|the time is not HH:MM:SS
 s/^  \* First/* First/|not a line of Debian's changelog format
 EOF_CASES
+}
+
+@test "the release date is the one dpkg-parsechangelog and date read from the ChangeLog" {
+  read_facts ''
+  epoch=$(sed -n 's/^HELLO_RELEASE_EPOCH=//p' <<<"$output")
+  trailer=$(grep -m 1 '^ -- ' "$HELLO_SOURCE_DIR/ChangeLog" | sed 's/.*>  //')
+  [ "$epoch" = "$(date -d "$trailer" +%s)" ] || { echo "$epoch is not $trailer"; return 1; }
+  needs dpkg-parsechangelog dpkg-dev
+  [ "$epoch" = "$(dpkg-parsechangelog -l "$HELLO_SOURCE_DIR/ChangeLog" -S Timestamp)" ]
 }

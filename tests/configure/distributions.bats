@@ -1,4 +1,6 @@
 #!/usr/bin/env bats
+# SPDX-FileCopyrightText: 2026 The hello-cxx developers
+# SPDX-License-Identifier: MIT
 # Distributions' own recipes get the dynamic, hardened build without knowing
 # any option of hello's; a build of one's own stays static; HELLO_STATIC given
 # explicitly always wins. Configuring says which it chose and why.
@@ -14,7 +16,9 @@ expect_link() {
   configure "$BATS_TEST_TMPDIR/b" "$@"
   grep -F -- "-- hello: linking $expected ($reason" "$BATS_TEST_TMPDIR/b.log" ||
     { cat "$BATS_TEST_TMPDIR/b.log"; echo "expected: linking $expected ($reason)"; return 1; }
-  ! grep -A3 'not used by the project' "$BATS_TEST_TMPDIR/b.log" | grep BUILD_SHARED_LIBS
+  if grep -A3 'not used by the project' "$BATS_TEST_TMPDIR/b.log" | grep BUILD_SHARED_LIBS; then
+    echo "CMake warned that the project does not use BUILD_SHARED_LIBS"; return 1
+  fi
   rm -rf "$BATS_TEST_TMPDIR/b"
 }
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env bats
+# SPDX-FileCopyrightText: 2026 The hello-cxx developers
+# SPDX-License-Identifier: MIT
 # A packager's compiler flags are the last word: the build adds nothing after
 # them that would undo them.
 

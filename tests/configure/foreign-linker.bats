@@ -1,4 +1,6 @@
 #!/usr/bin/env bats
+# SPDX-FileCopyrightText: 2026 The hello-cxx developers
+# SPDX-License-Identifier: MIT
 # A linker that knows none of GNU's ELF options (as MinGW's, Apple's and
 # MSVC's do not) still gives a working program, and configuring names what it
 # left out.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bats
+# SPDX-FileCopyrightText: 2026 The hello-cxx developers
+# SPDX-License-Identifier: MIT
 # The usual build commands do what a user expects of them, whatever the generator.
 
 # shellcheck source=helper.bash
@@ -10,7 +12,7 @@ source "$BATS_TEST_DIRNAME/helper.bash"
   cmake --build "$BATS_TEST_TMPDIR/b" >/dev/null
   [ -x "$BATS_TEST_TMPDIR/b/Release/hello" ]
   DESTDIR=$BATS_TEST_TMPDIR/root cmake --install "$BATS_TEST_TMPDIR/b" --prefix /usr/local >/dev/null
-  [ "$("$BATS_TEST_TMPDIR/root/usr/local/bin/hello")" = 'Hello World!' ]
+  [ "$("$BATS_TEST_TMPDIR/root/usr/local/bin/hello")" = "$greeting_line" ]
 }
 
 @test "the package target makes the archive the README names, and nothing else" {

@@ -1,4 +1,6 @@
 #!/usr/bin/env bats
+# SPDX-FileCopyrightText: 2026 The hello-cxx developers
+# SPDX-License-Identifier: MIT
 # The install checks work on their own copy of the install, whatever the
 # install paths or a DESTDIR in the environment say: nothing lands outside
 # their folder, and the build's own install manifest is left alone.

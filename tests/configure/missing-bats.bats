@@ -1,4 +1,6 @@
 #!/usr/bin/env bats
+# SPDX-FileCopyrightText: 2026 The hello-cxx developers
+# SPDX-License-Identifier: MIT
 # A machine without the test runner must not report that the tests passed.
 
 # shellcheck source=helper.bash

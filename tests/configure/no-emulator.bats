@@ -1,4 +1,6 @@
 #!/usr/bin/env bats
+# SPDX-FileCopyrightText: 2026 The hello-cxx developers
+# SPDX-License-Identifier: MIT
 # A cross build whose program cannot run here fails once, up front, saying so
 # and how to name an emulator, rather than failing every case.
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env bats
+# SPDX-FileCopyrightText: 2026 The hello-cxx developers
+# SPDX-License-Identifier: MIT
 # Without static C and C++ libraries the build still gives a working, hardened
 # program, and configuring says why it is not static.
 

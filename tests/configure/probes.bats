@@ -1,4 +1,6 @@
 #!/usr/bin/env bats
+# SPDX-FileCopyrightText: 2026 The hello-cxx developers
+# SPDX-License-Identifier: MIT
 # What the toolchain accepts is checked again when the flags that decide it change.
 
 # shellcheck source=helper.bash
@@ -13,4 +15,18 @@ source "$BATS_TEST_DIRNAME/helper.bash"
   done
   cmake --build "$build" >/dev/null
   is_static "$build/hello"
+}
+
+@test "a refused option is probed again at the next configure: its cause may be gone" {
+  # A compiler that refuses -static while the file 'refuse' exists, as one
+  # without the static libraries would until they are installed.
+  compiler=$BATS_TEST_TMPDIR/g++
+  printf '#!/bin/sh\nfor arg; do [ "$arg" != -static ] || [ ! -e "%s" ] || exit 1; done\nexec "%s" "$@"\n' \
+    "$BATS_TEST_TMPDIR/refuse" "$HELLO_CXX" >"$compiler" && chmod +x "$compiler"
+  touch "$BATS_TEST_TMPDIR/refuse"
+  configure "$BATS_TEST_TMPDIR/b"
+  grep -q 'hello: linking dynamically (this toolchain cannot link statically)' "$BATS_TEST_TMPDIR/b.log"
+  rm "$BATS_TEST_TMPDIR/refuse"
+  configure "$BATS_TEST_TMPDIR/b"
+  grep 'hello: linking statically' "$BATS_TEST_TMPDIR/b.log" || { cat "$BATS_TEST_TMPDIR/b.log"; return 1; }
 }

@@ -1,4 +1,6 @@
 #!/usr/bin/env bats
+# SPDX-FileCopyrightText: 2026 The hello-cxx developers
+# SPDX-License-Identifier: MIT
 # The README's two commands, word for word from its opening lines, work in a
 # fresh copy of the project whose path has a space, as a new user's clone.
 
@@ -18,7 +20,7 @@ setup() {
   [ -n "$command" ] || { echo "README: no 'Build and run: \`...\`' line"; return 1; }
   # VERBOSE=1 makes the build print its compiler command lines; the command stays as written.
   VERBOSE=1 bash -c "$command" >run.log 2>&1 || { cat run.log; return 1; }
-  [ "$(tail -n 1 run.log)" = 'Hello World!' ] || { cat run.log; echo "no greeting"; return 1; }
+  [ "$(tail -n 1 run.log)" = "$greeting_line" ] || { cat run.log; echo "no greeting"; return 1; }
   grep -E '[ /]main\.cpp' run.log | grep -Eq ' -O[23s]( |$)' ||
     { grep 'main\.cpp' run.log; echo "the plain build is not optimised"; return 1; }
   is_static build/hello || { echo "the plain build is not static"; return 1; }

@@ -1,4 +1,6 @@
 #!/usr/bin/env bats
+# SPDX-FileCopyrightText: 2026 The hello-cxx developers
+# SPDX-License-Identifier: MIT
 # Added to a parent project with add_subdirectory (as FetchContent does), hello
 # builds and tests alongside the parent and leaves the parent's own decisions
 # alone: its build type, BUILD_TESTING, strip program, packaging and target names.

@@ -1,38 +1,41 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The hello-cxx developers
+# SPDX-License-Identifier: MIT
 # Usage: run-mutant.sh NAME
 # Makes mutant NAME of mutants.tsv: copies the project in HELLO_SOURCE_DIR into
 # folder NAME, breaks the mutant's file there with its sed script, builds the
-# copy with the mutant's preset, and passes when the mutant's check fails
-# against it, printing the failure it saw.
+# copy with the mutant's preset, and passes when the mutant's check ran and
+# one of its own cases failed against it, printing that failure. A check that
+# could not run (its set-up failed, it was skipped, a tool was missing) has
+# not judged the mutant, and neither has one that failed without a failing case.
 set -uo pipefail
 [ $# -eq 1 ] || { echo "usage: $0 NAME" >&2; exit 2; }
 IFS=$'\t' read -r name preset check file edit < <(grep -m 1 "^$1"$'\t' "$(dirname "$0")/mutants.tsv") ||
   { echo "no mutant named $1 in mutants.tsv" >&2; exit 2; }
 cmake=${CMAKE_COMMAND:-cmake} ctest=${CTEST_COMMAND:-ctest}
 copy=$PWD/$name
+not_judged() { echo "mutant $name: not judged: $*"; exit 1; }
 
 rm -rf "$copy"
 "$cmake" -D FROM="$HELLO_SOURCE_DIR" -D TO="$copy" -P "$HELLO_SOURCE_DIR/cmake/ProjectFiles.cmake" || exit 2
 sed -i -e "$edit" "$copy/$file" || exit 2
-if cmp -s "$HELLO_SOURCE_DIR/$file" "$copy/$file"; then
-  echo "mutant $name: the edit no longer applies to $file"
-  exit 1
-fi
+cmp -s "$HELLO_SOURCE_DIR/$file" "$copy/$file" && not_judged "the edit no longer applies to $file"
 cd "$copy" || exit 2
 if ! "$cmake" --preset "$preset" >configure.log 2>&1 || ! "$cmake" --build --preset "$preset" >build.log 2>&1; then
   cat configure.log build.log 2>/dev/null | tail -n 20
-  echo "mutant $name: the copy did not build, so $check could not judge it"
-  exit 1
+  not_judged "the copy did not build"
 fi
-"$ctest" --test-dir "build/$preset" --no-tests=error --output-on-failure -R "^${check//./\\.}\$" >check.log 2>&1
-case $? in
-  0) cat check.log; echo "mutant $name: $check passed against it"; exit 1 ;;
-  *) if grep -q 'No tests were found' check.log; then echo "mutant $name: no check named $check"; exit 1; fi ;;
+# The check's number; -R also lists the checks that set up its fixtures.
+number=$("$ctest" --test-dir "build/$preset" -N -R "^${check//./\\.}\$" | awk -v check="$check" '$NF == check { sub(/.*#/, "", $2); sub(/:/, "", $2); print $2 }')
+[ -n "$number" ] || not_judged "no check named $check"
+# -V prefixes each line a test prints with its number.
+"$ctest" --test-dir "build/$preset" -V -R "^${check//./\\.}\$" >check.log 2>&1
+verdict=$(grep -E "^ *[0-9]+/[0-9]+ Test +#$number: " check.log)
+case $verdict in
+  *' Passed '*) cat check.log; echo "mutant $name: $check passed against it"; exit 1 ;;
+  *'***Failed '*) ;;
+  *) cat check.log; not_judged "$check did not run to its end: ${verdict:-no result}" ;;
 esac
-# Caught only by a failing case of the check, not by a check that could not run.
-if ! seen=$(grep -m 1 -E '^not ok|^bench: ' check.log); then
-  cat check.log
-  echo "mutant $name: $check failed without a failing case, so it did not judge the mutant"
-  exit 1
-fi
+seen=$(grep -m 1 -E "^$number: (not ok|bench: )" check.log) ||
+  { cat check.log; not_judged "$check failed without a failing case"; }
 echo "mutant $name: caught by $check: ${seen:0:200}"

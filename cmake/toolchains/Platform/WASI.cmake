@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The hello-cxx developers
+# SPDX-License-Identifier: MIT
 # The WASI system for CMake releases before 3.31, which know no such system:
 # a plain static, Unix-like target whose programs are .wasm modules.
 set(WASI 1)

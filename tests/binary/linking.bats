@@ -1,4 +1,6 @@
 #!/usr/bin/env bats
+# SPDX-FileCopyrightText: 2026 The hello-cxx developers
+# SPDX-License-Identifier: MIT
 # What the build applied to the program, read back from the file it made: a
 # link option that silently stopped working fails here.
 #   HELLO_EXPECTED_LINK     static or dynamic, as the preset that configured it expects
@@ -8,6 +10,8 @@
 #   HELLO_EXPECTED_SANITIZERS  address, undefined: what a sanitized build must carry
 
 bats_require_minimum_version 1.5.0
+# shellcheck source=../common.bash
+source "$BATS_TEST_DIRNAME/../common.bash"
 
 elf_headers() { "${READELF:-readelf}" --file-header --program-headers --dynamic --wide "$HELLO"; }
 
@@ -22,18 +26,15 @@ elf_headers() { "${READELF:-readelf}" --file-header --program-headers --dynamic 
   [ -n "${HELLO_LINKS_STATICALLY:-}" ] || skip "HELLO_LINKS_STATICALLY is not set (CTest sets it)"
   [ "$HELLO_LINKS_STATICALLY" = ON ] || skip "this build links dynamically"
   case $HELLO_FORMAT/$HELLO_SYSTEM in
-    ELF/*)
-      run -0 elf_headers
-      if grep -E '^ +(INTERP|DYNAMIC) ' <<<"$output"; then
-        echo "$HELLO is dynamically linked"; return 1
-      fi ;;
+    ELF/*) is_static "$HELLO" || { echo "$HELLO is dynamically linked"; return 1; } ;;
     */Windows)
+      needs "${OBJDUMP:-objdump}" binutils-mingw-w64-x86-64
       run -0 "${OBJDUMP:-objdump}" -p "$HELLO"
       foreign=$(awk '/DLL Name:/ { print $3 }' <<<"$output" |
         grep -Eiv '^(kernel32|msvcrt|ucrtbase|api-ms-win-.*)\.dll$' || true)
       [ -z "$foreign" ] || { echo "$HELLO needs DLLs that Windows lacks: $foreign"; return 1; } ;;
     */WASI)
-      command -v node >/dev/null || { echo "node is not installed (Debian: apt-get install nodejs)"; return 1; }
+      needs node nodejs
       run -0 node -e 'const module = new WebAssembly.Module(require("fs").readFileSync(process.argv[1]));
         console.log([...new Set(WebAssembly.Module.imports(module).map((i) => i.module))].join(" "))' "$HELLO"
       [ "$output" = wasi_snapshot_preview1 ] || { echo "$HELLO imports from: $output"; return 1; } ;;
@@ -43,6 +44,7 @@ elf_headers() { "${READELF:-readelf}" --file-header --program-headers --dynamic 
 
 @test "a dynamic ELF build is hardened as the build says" {
   [ "$HELLO_FORMAT" = ELF ] && [ -n "$HELLO_ELF_HARDENING" ] || skip "nothing of the kind applied"
+  needs "${READELF:-readelf}" binutils
   run -0 elf_headers
   for applied in $HELLO_ELF_HARDENING; do
     case $applied in
@@ -61,6 +63,7 @@ input_functions='getenv|secure_getenv|setlocale|newlocale|read|readv|pread|pread
 @test "a dynamic program calls nothing that would read input, the environment or a file" {
   [ "$HELLO_FORMAT" = ELF ] && [ "${HELLO_LINKS_STATICALLY:-}" = OFF ] ||
     skip "only a dynamic ELF program shows what it calls"
+  needs "${NM:-nm}" binutils
   run -0 "${NM:-nm}" -D --undefined-only "$HELLO"
   called=$(awk '{ sub(/@.*/, "", $NF); print $NF }' <<<"$output" | grep -Ex "$input_functions" || true)
   [ -z "$called" ] || { echo "$HELLO calls: $called"; return 1; }
@@ -68,6 +71,7 @@ input_functions='getenv|secure_getenv|setlocale|newlocale|read|readv|pread|pread
 
 @test "a sanitized build carries the sanitizers it was built for" {
   [ -n "${HELLO_EXPECTED_SANITIZERS:-}" ] || skip "not a sanitized build"
+  needs "${NM:-nm}" binutils
   run -0 "${NM:-nm}" -D --undefined-only "$HELLO"
   for sanitizer in $HELLO_EXPECTED_SANITIZERS; do
     case $sanitizer in

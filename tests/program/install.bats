@@ -1,4 +1,6 @@
 #!/usr/bin/env bats
+# SPDX-FileCopyrightText: 2026 The hello-cxx developers
+# SPDX-License-Identifier: MIT
 # Installing puts the program and its documentation where users look for them.
 # Each case installs hello's component alone into a folder of its own (DESTDIR,
 # whatever the environment or the install paths say), so it writes no file

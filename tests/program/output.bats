@@ -1,4 +1,6 @@
 #!/usr/bin/env bats
+# SPDX-FileCopyrightText: 2026 The hello-cxx developers
+# SPDX-License-Identifier: MIT
 # Every kind of standard output gets the greeting exactly once; one that cannot
 # take it makes the exit status say so, with nothing on standard error.
 
@@ -38,8 +40,7 @@ on_socket='socketpair(my $reader, my $writer, AF_UNIX, SOCK_STREAM, PF_UNSPEC) o
   close $writer; print while sysread $reader, $_, 4096; waitpid $pid, 0;
   exit($? & 127 ? 128 + ($? & 127) : $? >> 8)'
 
-# Runs hello with standard output of kind $1 (file pipe fifo socket terminal
-# null) and standard error in $err; what a reader got ends up in $out.
+# Runs hello with standard output of kind $1 (file pipe fifo socket null) and standard error in $err; what a reader got ends up in $out.
 run_hello_into() {
   local fifo=$BATS_TEST_TMPDIR/fifo words
   status=0
@@ -51,22 +52,24 @@ run_hello_into() {
       hello 2>"$err" >"$fifo" || status=$?; wait $! ;;
     socket) program_words "$HELLO"
       timeout 10 perl -MSocket -e "$on_socket" "${words[@]}" >"$out" 2>"$err" || status=$? ;;
-    terminal) run_hello_on_terminal ;;
     null) hello 2>"$err" >/dev/null || status=$?; : >"$out" ;;
   esac
 }
 
 @test "every kind of standard output gets exactly one greeting" {
-  kinds=(file pipe fifo socket null)
-  if on_windows; then
-    echo "# not onto a terminal: wine draws a Windows console of its own there" >&3
-  else
-    kinds+=(terminal)
-  fi
-  for kind in "${kinds[@]}"; do
+  for kind in file pipe fifo socket null; do
     echo "standard output: $kind"
     run_hello_into "$kind"
     if [ "$kind" = null ]; then assert_greeted /dev/null; else assert_greeted; fi
+  done
+}
+
+@test "on a terminal, with all three streams or standard output alone on it, only the greeting shows" {
+  skip_on_windows "wine draws a Windows console of its own on a terminal"
+  for streams in all output; do
+    echo "on the terminal: $streams"
+    run_hello_on_terminal "$streams"
+    assert_greeted
   done
 }
 
@@ -114,7 +117,7 @@ run_hello_into() {
 
 @test "an error from a write or from the close of standard output gives status 1, whatever the error" {
   skip_on_windows "wine writes and closes its own copy of the file, which strace cannot make fail"
-  command -v strace >/dev/null || { echo "strace is not installed (Debian: apt-get install strace)"; return 1; }
+  needs strace
   # As a failing disk, a full quota or a network or user-space file system
   # would: the write (or the close of that file, and no other) fails.
   : >"$out"

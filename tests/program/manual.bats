@@ -1,4 +1,6 @@
 #!/usr/bin/env bats
+# SPDX-FileCopyrightText: 2026 The hello-cxx developers
+# SPDX-License-Identifier: MIT
 # The manual page is well formed for both of the usual formatters and names
 # the release it documents.
 
@@ -13,12 +15,12 @@ setup() {
 }
 
 @test "mandoc's lint finds nothing" {
-  command -v mandoc >/dev/null || skip "mandoc is not installed (Debian: apt-get install mandoc)"
+  needs mandoc
   mandoc -Tlint "$manual"
 }
 
 @test "groff formats it without a warning" {
-  command -v groff >/dev/null || { echo "groff is not installed (Debian: apt-get install groff-base)"; return 1; }
+  needs groff groff-base
   run --separate-stderr groff -man -ww -z "$manual"
   [ "$status" -eq 0 ]
   [ -z "$stderr" ]

@@ -1,4 +1,6 @@
 #!/usr/bin/env bats
+# SPDX-FileCopyrightText: 2026 The hello-cxx developers
+# SPDX-License-Identifier: MIT
 # The greeting itself: exact bytes, whatever the arguments.
 
 # shellcheck source=helper.bash

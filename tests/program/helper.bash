@@ -1,5 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The hello-cxx developers
+# SPDX-License-Identifier: MIT
 # Shared set-up for the tests of hello. Run a file alone with
-#   HELLO=build/hello bats tests/FILE.bats
+#   HELLO=build/hello bats tests/program/FILE.bats
 # HELLO names the program under test. Optional:
 #   HELLO_LAUNCHER  a command put in front of it, words separated by spaces (valgrind, say)
 #   HELLO_EMULATOR  the emulator of a cross build, as a CMake list (qemu-aarch64;-L;/usr/aarch64-linux-gnu)
@@ -9,6 +11,9 @@
 #   HELLO_COMPONENT the install component of hello's files; the project's name
 #   HELLO_MANUAL    the manual page built; HELLO_RELEASE the NAME VERSION it must name
 #   HELLO_STRIP     the toolchain's strip program, empty where there is none
+
+# shellcheck source=../common.bash
+source "$BATS_TEST_DIRNAME/../common.bash"
 
 if [ -z "${HELLO:-}" ]; then
   printf 'HELLO must name the program under test: HELLO=build/hello bats %s\n' \
@@ -36,7 +41,7 @@ setup() {
   out=$BATS_TEST_TMPDIR/out
   err=$BATS_TEST_TMPDIR/err
   greeting=$BATS_TEST_TMPDIR/greeting
-  printf 'Hello World!%s' "$line_end" >"$greeting"
+  printf '%s%s' "$greeting_line" "$line_end" >"$greeting"
 }
 
 # Sets $words to the command that runs PROGRAM (hello, or an installed copy)
@@ -57,16 +62,21 @@ hello() { run_program "$HELLO" "$@"; }
 # Runs hello with standard output and error kept in files and the exit status in $status.
 run_hello() { status=0; hello "$@" >"$out" 2>"$err" || status=$?; }
 
-# Runs hello on a terminal (script(1)'s) as standard input and output, standard
-# error kept in $err; what the terminal showed ends up in $out. The terminal
-# passes the bytes as written, putting no CR before LF, and its keyboard stays
-# silent but open, so that a program that waits for a key times out.
+# Runs hello on a terminal (script(1)'s), as a person at a shell does: with
+# $1 = all, standard input, output and error are all on it; with $1 = output,
+# standard output alone, input coming from /dev/null and standard error kept
+# in $err. What the terminal showed ends up in $out. The terminal passes the
+# bytes as written, putting no CR before LF, and its keyboard stays silent but
+# open, so that a program that waits for a key times out.
 run_hello_on_terminal() {
-  local words keyboard=$BATS_TEST_TMPDIR/keyboard silent
+  needs script util-linux
+  local words keyboard=$BATS_TEST_TMPDIR/keyboard silent others=''
   program_words "$HELLO"
   status=0
+  : >"$err"
+  [ "$1" = all ] || others="</dev/null 2>$(printf '%q' "$err")"
   rm -f "$keyboard" && mkfifo "$keyboard" && exec {silent}<>"$keyboard"
-  timeout 10 script -qec "stty -onlcr && exec $(printf '%q ' "${words[@]}") 2>$(printf '%q' "$err")" \
+  timeout 10 script -qec "stty -onlcr && exec $(printf '%q ' "${words[@]}") $others" \
     /dev/null <&"$silent" >"$out" || status=$?
   exec {silent}<&-
 }

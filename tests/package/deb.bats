@@ -1,5 +1,7 @@
 #!/usr/bin/env bats
-# The Debian package: lintian-clean but the owner's decisions, its fields, and
+# SPDX-FileCopyrightText: 2026 The hello-cxx developers
+# SPDX-License-Identifier: MIT
+# The Debian package: lintian-clean but the owner's decisions (no home page yet), its fields, and
 # what it installs, unpacked into a scratch folder (the machine's package
 # database is not touched).
 
@@ -36,7 +38,8 @@ setup() { deb=$(package_file .deb); }
 
 @test "unpacked, its program runs and its manual and changelog are there, compressed" {
   dpkg-deb -x "$deb" "$BATS_TEST_TMPDIR/root"
-  [ "$("$BATS_TEST_TMPDIR/root/usr/bin/hello")" = 'Hello World!' ]
+  [ "$("$BATS_TEST_TMPDIR/root/usr/bin/hello")" = "$greeting_line" ]
   [ -f "$BATS_TEST_TMPDIR/root/usr/share/man/man1/hello.1.gz" ]
   [ -f "$BATS_TEST_TMPDIR/root/usr/share/doc/$HELLO_PACKAGE_NAME/changelog.gz" ]
+  grep -qx 'License: MIT' "$BATS_TEST_TMPDIR/root/usr/share/doc/$HELLO_PACKAGE_NAME/copyright"
 }

@@ -1,4 +1,6 @@
 #!/usr/bin/env bats
+# SPDX-FileCopyrightText: 2026 The hello-cxx developers
+# SPDX-License-Identifier: MIT
 # The environment does not shape the greeting: with none, the caller's own, or
 # one set against it, the bytes and the status are the same.
 
