@@ -97,7 +97,7 @@ execute_process(COMMAND "${dpkg-gencontrol}" -p${HELLO_PACKAGE_NAME} -Tdebian/su
 # Modes that do not depend on the packager's umask.
 set(staged "${root}")
 include(${CMAKE_CURRENT_LIST_DIR}/folder-modes.cmake)
-file(CHMOD "${root}/DEBIAN/control" PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+file(CHMOD "${root}/DEBIAN/control" "${root}/usr/share/doc/${HELLO_PACKAGE_NAME}/copyright" PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 # dpkg-deb sorts the files and clamps their times to SOURCE_DATE_EPOCH.
 execute_process(COMMAND "${dpkg-deb}" --root-owner-group --build "${root}" "${HELLO_OUTPUT_DIR}"
   OUTPUT_VARIABLE built COMMAND_ERROR_IS_FATAL ANY)
