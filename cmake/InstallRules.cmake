@@ -26,3 +26,9 @@ else()
   install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/licenses/${PROJECT_NAME}
     COMPONENT ${PROJECT_NAME})
 endif()
+
+# The README's uninstall; a parent project has its own.
+if(PROJECT_IS_TOP_LEVEL)
+  add_custom_target(uninstall COMMAND ${CMAKE_COMMAND} -D MANIFEST=${CMAKE_BINARY_DIR}/install_manifest.txt
+    -P ${CMAKE_CURRENT_LIST_DIR}/Uninstall.cmake VERBATIM)
+endif()

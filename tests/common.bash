@@ -7,6 +7,7 @@
 #   CMAKE_COMMAND, CTEST_COMMAND
 
 # The greeting's line, without its line end.
+# shellcheck disable=SC2034 # for the files that source this one
 greeting_line='Hello World!'
 
 cmake() { command "${CMAKE_COMMAND:-cmake}" "$@"; }

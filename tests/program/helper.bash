@@ -55,7 +55,7 @@ program_words() { words=(env "${env_options[@]}" "${launcher[@]}" "$@"); }
 run_program() {
   local words
   program_words "$@"
-  timeout 10 "${words[@]}"
+  timeout "${run_timeout:-10}" "${words[@]}"
 }
 hello() { run_program "$HELLO" "$@"; }
 

@@ -31,10 +31,15 @@ installed_file() { grep -m 1 "/$1\$" <<<"$installed"; }
   assert_greeted
   if on_windows; then installed_file README.txt; else installed_file man1/hello.1 && installed_file changelog; fi
 
-  # The manifest removes what was installed, as the README's uninstall does;
-  # it names the files without DESTDIR.
-  while read -r file || [ -n "$file" ]; do rm -- "$root$file"; done <"$build_dir/install_manifest_$component.txt"
-  [ -z "$(find "$root" -type f)" ]
+  # The README's uninstall, with DESTDIR as for the install, removes the staged
+  # files alone: the same files installed for real stay.
+  DESTDIR=$BATS_TEST_TMPDIR/live "${CMAKE_COMMAND:-cmake}" --install "$build_dir" ${HELLO_CONFIG:+--config "$HELLO_CONFIG"} \
+    --component "$component" --prefix /opt/hello >/dev/null
+  live=$(cd "$BATS_TEST_TMPDIR/live" && find . -type f)
+  DESTDIR=$root "${CMAKE_COMMAND:-cmake}" -D MANIFEST="$build_dir/install_manifest_$component.txt" \
+    -P "$HELLO_SOURCE_DIR/cmake/Uninstall.cmake" >/dev/null
+  [ -z "$(find "$root" -type f)" ] || { echo "left: $(find "$root" -type f)"; return 1; }
+  [ "$(cd "$BATS_TEST_TMPDIR/live" && find . -type f)" = "$live" ] && [ -n "$live" ]
 }
 
 @test "--strip installs a smaller program that still runs" {

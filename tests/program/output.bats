@@ -78,6 +78,14 @@ run_hello_into() {
   assert_refused
 }
 
+@test "standard input and output both closed gives status 1" {
+  if on_windows && [ ${#emulator[@]} -gt 0 ]; then
+    skip "wine hands the freed descriptor to its own server, and the greeting goes there; Windows does not"
+  fi
+  hello <&- >&- 2>"$err" || status=$?
+  assert_refused
+}
+
 @test "full device gives status 1" {
   hello >/dev/full 2>"$err" || status=$?
   assert_refused
