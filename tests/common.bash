@@ -10,6 +10,9 @@
 # shellcheck disable=SC2034 # for the files that source this one
 greeting_line='Hello World!'
 
+# The binutils CMake found for the toolchain, where it found them.
+for tool in READELF NM OBJDUMP; do [[ ${!tool:-} != *-NOTFOUND ]] || unset "$tool"; done
+
 cmake() { command "${CMAKE_COMMAND:-cmake}" "$@"; }
 ctest() { command "${CTEST_COMMAND:-ctest}" "$@"; }
 
