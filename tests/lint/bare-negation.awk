@@ -8,5 +8,5 @@
 FNR == 1 && pending != "" { print pending; found = 1; pending = "" }
 pending != "" && $0 !~ /^[ \t]*}/ { print pending; found = 1 }
 { pending = "" }
-/^[ \t]*! / && $0 !~ /\|\|/ { pending = FILENAME ":" FNR ": " $0 }
+/^[ \t]*! / && $0 !~ /\|\|/ { pending = "finding: " FILENAME ":" FNR ": " $0 }
 END { if (pending != "") { print pending; found = 1 } exit found }

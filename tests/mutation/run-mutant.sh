@@ -36,6 +36,7 @@ case $verdict in
   *'***Failed '*) ;;
   *) cat check.log; not_judged "$check did not run to its end: ${verdict:-no result}" ;;
 esac
-seen=$(grep -m 1 -E "^$number: (not ok|bench: )" check.log) ||
+# A failing case: a bats case, the benchmark's verdict, or a lint finding.
+seen=$(grep -m 1 -E "^$number: (not ok|bench: |finding: )" check.log) ||
   { cat check.log; not_judged "$check failed without a failing case"; }
 echo "mutant $name: caught by $check: ${seen:0:200}"
