@@ -31,3 +31,20 @@ hostile_to() {
     assert_greeted
   done
 }
+
+# A top pad far beyond what the kernel will map makes every allocation fail.
+@test "a malloc top pad beyond what can be mapped: a static glibc program dies as the manual's BUGS says" {
+  [ ${#launcher[@]} -eq 0 ] || skip "the emulator or launcher reads these variables for its own C library"
+  for setting in MALLOC_TOP_PAD_=99999999999 GLIBC_TUNABLES=glibc.malloc.top_pad=99999999999; do
+    env_options=("$setting")
+    run_hello
+    if [ "${HELLO_SYSTEM:-Linux}" = Linux ] && is_static "$HELLO"; then
+      # The static start-up of the GNU C Library fails to allocate its
+      # library search paths and crashes while reporting it.
+      [ "$status" -eq $((128 + $(kill -l SEGV))) ] ||
+        fail_with_run "death by SIGSEGV, as the manual's BUGS section says: if this C library no longer crashes, update BUGS and this case"
+    else
+      assert_greeted
+    fi
+  done
+}
