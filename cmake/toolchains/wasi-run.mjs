@@ -1,10 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The hello-cxx developers
 // SPDX-License-Identifier: MIT
-// Runs a WASI (preview1) command module with Node's built-in WASI, as a
-// cross-compiling emulator: node wasi-run.mjs MODULE.wasm [ARGS...]
+// Runs a WASI (preview1) command module with Node's built-in WASI:
+//   node wasi-run.mjs --closed=FDS MODULE.wasm [ARGS...]
+// (wasi-run.sh, the emulator, says in FDS which of 0, 1 and 2 were closed.)
 // The module gets the arguments, the environment and descriptors 0, 1 and 2;
 // its exit status becomes this process's.
-import { fstatSync, openSync, readFileSync, readSync, statSync, writeSync } from 'node:fs';
+import { fstatSync, openSync, readFileSync } from 'node:fs';
 import { basename } from 'node:path';
 
 // Node warns on stderr that WASI is experimental, which the module's caller
@@ -19,29 +20,25 @@ process.on('warning', (warning) => {
 // Imported only now, as the warning comes with the import.
 const { WASI } = await import('node:wasi');
 
-const [path, ...args] = process.argv.slice(2);
-if (!path) {
-  process.stderr.write('usage: node wasi-run.mjs MODULE.wasm [ARGS...]\n');
+const [closedOption, path, ...args] = process.argv.slice(2);
+if (!closedOption?.startsWith('--closed=') || !path) {
+  process.stderr.write('usage: node wasi-run.mjs --closed=FDS MODULE.wasm [ARGS...]\n');
   process.exit(2);
 }
 
-// Node opens /dev/null for reading and writing on a standard descriptor it
-// finds closed, which would hide the closing from the module. /dev/null that
-// also works the other way than the descriptor is used is taken for that,
-// and the module gets /dev/null opened the wrong way instead: its reads or
-// writes then fail as on a closed descriptor.
-const nullDevice = statSync('/dev/null').rdev;
-const byte = Buffer.alloc(1);
-const otherWay = [(fd) => writeSync(fd, byte), (fd) => readSync(fd, byte), (fd) => readSync(fd, byte)];
+// A descriptor that was closed gets /dev/null opened the wrong way, so that
+// the module's reads or writes fail as on a closed one. One that Node's WASI
+// cannot take (an eventfd, inotify, signalfd, timerfd or pidfd has no WASI
+// file type) is replaced too: input by an empty one, output by one that
+// refuses writes, as such descriptors refuse text.
+const closed = closedOption.slice('--closed='.length);
+const wrongWay = (fd) => openSync('/dev/null', fd === 0 ? 'w' : 'r');
+const hasWasiType = (status) => status.isFile() || status.isDirectory() || status.isCharacterDevice() ||
+  status.isBlockDevice() || status.isFIFO() || status.isSocket() || status.isSymbolicLink();
 const stdio = [0, 1, 2].map((fd) => {
-  const status = fstatSync(fd);
-  if (!status.isCharacterDevice() || status.rdev !== nullDevice) return fd;
-  try {
-    otherWay[fd](fd);
-  } catch {
-    return fd;
-  }
-  return openSync('/dev/null', fd === 0 ? 'w' : 'r');
+  if (closed.includes(String(fd))) return wrongWay(fd);
+  if (hasWasiType(fstatSync(fd))) return fd;
+  return fd === 0 ? openSync('/dev/null', 'r') : wrongWay(fd);
 });
 
 const wasi = new WASI({

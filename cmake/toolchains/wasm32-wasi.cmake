@@ -42,4 +42,4 @@ set(CMAKE_SYSTEM_LIBRARY_PATH /usr/lib/wasm32-wasi)
 # By absolute path, so that a run with an empty environment finds Node.
 find_program(HELLO_NODE node REQUIRED)
 set(HELLO_EMULATOR_PACKAGE nodejs)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${HELLO_NODE} ${CMAKE_CURRENT_LIST_DIR}/wasi-run.mjs)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wasi-run.sh ${HELLO_NODE})

@@ -87,6 +87,28 @@ run_hello_on_terminal() {
   exec {silent}<&-
 }
 
+# Runs hello with descriptor $2 made a Linux descriptor of kind $1 (eventfd
+# inotify signalfd timerfd pidfd): no file, pipe, socket or terminal.
+# Standard output and error not so replaced go to $out and $err.
+run_hello_with_descriptor() {
+  local words made
+  program_words "$HELLO"
+  status=0
+  # shellcheck disable=SC2016 # perl's own variables
+  made='require "syscall.ph"; use POSIX;
+    my ($kind, $fd, @command) = @ARGV;
+    my $no_signals = pack("Q", 0);
+    my %make = (eventfd => sub { syscall(&SYS_eventfd2, 0, 0) }, inotify => sub { syscall(&SYS_inotify_init1, 0) },
+      timerfd => sub { syscall(&SYS_timerfd_create, 1, 0) }, signalfd => sub { syscall(&SYS_signalfd4, -1, $no_signals, 8, 0) },
+      pidfd => sub { syscall(&SYS_pidfd_open, $$ + 0, 0) });
+    my $new = eval { $make{$kind}->() } // -1;
+    if ($new < 0) { print STDERR "cannot make a $kind here\n"; exit 77 }
+    POSIX::dup2($new, $fd) // die "dup2: $!"; POSIX::close($new) if $new != $fd;
+    exec @command or die "exec: $!"'
+  timeout 10 perl -e "$made" "$1" "$2" "${words[@]}" >"$out" 2>"$err" || status=$?
+  if [ "$status" -eq 77 ]; then skip "$(cat "$err")"; fi
+}
+
 # Prints file $2 under heading $1, through cat with options $3 (-A shows
 # control characters: ^M is CR, $ ends a line).
 show_file() {

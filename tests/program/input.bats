@@ -27,6 +27,15 @@ source "$BATS_TEST_DIRNAME/helper.bash"
   assert_greeted
 }
 
+@test "standard input an eventfd, inotify, signalfd, timerfd or pidfd" {
+  skip_on_windows "these are Linux descriptors"
+  for kind in eventfd inotify signalfd timerfd pidfd; do
+    echo "standard input: $kind"
+    run_hello_with_descriptor "$kind" 0
+    assert_greeted
+  done
+}
+
 # Runs hello and then cat on the same standard input, which shares its offset
 # if a file: cat must get all of $input.
 assert_input_left() {

@@ -73,6 +73,21 @@ run_hello_into() {
   done
 }
 
+@test "standard output open for reading and writing on /dev/null, as services get it, gives status 0" {
+  hello 1<>/dev/null 2>"$err" || status=$?
+  : >"$out"
+  assert_greeted /dev/null
+}
+
+@test "standard error an eventfd, inotify, signalfd, timerfd or pidfd: the greeting as ever" {
+  skip_on_windows "these are Linux descriptors"
+  for kind in eventfd inotify signalfd timerfd pidfd; do
+    echo "standard error: $kind"
+    run_hello_with_descriptor "$kind" 2
+    [ "$status" -eq 0 ] && cmp -s "$greeting" "$out" || fail_with_run "status 0 and the greeting" "$greeting"
+  done
+}
+
 @test "closed standard output gives status 1" {
   hello >&- 2>"$err" || status=$?
   assert_refused
