@@ -1,31 +1,36 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The hello-cxx developers
 # SPDX-License-Identifier: MIT
-# Measures what one run of hello costs beside coreutils' true and echo:
-# instructions (callgrind, repeatable), system calls (strace), median wall
-# time (hyperfine, all commands in one comparison, so that all share the
-# machine's state) and file size. Builds nothing: pass the programs.
+# Measures what one run of hello costs beside the floor, the smallest static
+# program that writes the greeting (a C main calling write(2) once, which
+# the script builds with the system's C compiler, cc -O2 -static), and
+# coreutils' true and echo: instructions (callgrind, repeatable), system calls
+# (strace), minor page faults (the median over the timed runs' count), median
+# wall time (hyperfine, all commands in one comparison, so that all share the
+# machine's state) and file size. Builds nothing of hello's: pass the programs.
 #
 #   bench/startup.sh [OPTIONS] HELLO...
 #   BENCH_RUNS=2000 bench/startup.sh build/default/hello   more timed runs (default 1000)
 #   BENCH_WARMUP=10 ...                                     fewer warm-up runs (default 50)
 #
 # Options turn the figures into a verdict (exit status 1 when one fails):
-#   --fewer-than-true     each HELLO runs fewer instructions and system calls than true
-#   --max-time-ratio R    each HELLO's median wall time is at most R times true's
+#   --fewer-than-true                each HELLO runs fewer instructions and system calls than true
+#   --max-time-ratio R               each HELLO's median wall time is at most R times the floor's
+#   --max-page-faults-over-floor N   each HELLO takes at most N page faults a run more than the floor
 set -euo pipefail
 
-fewer_than_true=false max_time_ratio=
+fewer_than_true=false max_time_ratio='' max_faults_over_floor=''
 while [ $# -gt 0 ]; do
   case $1 in
     --fewer-than-true) fewer_than_true=true; shift ;;
     --max-time-ratio) max_time_ratio=$2; shift 2 ;;
+    --max-page-faults-over-floor) max_faults_over_floor=$2; shift 2 ;;
     *) break ;;
   esac
 done
-[ $# -gt 0 ] || { echo "usage: $0 [--fewer-than-true] [--max-time-ratio R] HELLO..." >&2; exit 2; }
+[ $# -gt 0 ] || { echo "usage: $0 [--fewer-than-true] [--max-time-ratio R] [--max-page-faults-over-floor N] HELLO..." >&2; exit 2; }
 runs=${BENCH_RUNS:-1000} warmup=${BENCH_WARMUP:-50}
-for tool in valgrind strace hyperfine bc; do
+for tool in valgrind strace hyperfine bc cc; do
   command -v "$tool" >/dev/null || { echo "bench: $tool is needed (apt-get install $tool)" >&2; exit 2; }
 done
 for program in "$@"; do
@@ -33,6 +38,9 @@ for program in "$@"; do
 done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+printf '#include <unistd.h>\nint main(void) { return write(1, "Hello World!\\n", 13) != 13; }\n' >"$work/floor.c"
+cc -O2 -static "$work/floor.c" -o "$work/floor" && cc -O2 "$(dirname "$0")/page-faults.c" -o "$work/page-faults" ||
+  { echo "bench: cc cannot build the floor and the page-fault counter (static C library: libc6-dev)" >&2; exit 2; }
 
 instructions() {
   valgrind --tool=callgrind --callgrind-out-file=/dev/null "$@" 2>&1 >/dev/null |
@@ -43,45 +51,54 @@ system_calls() {
   awk '$NF == "total" { print $4 }' "$work/strace"
 }
 
-# Rows: each HELLO, then true and echo; one command line each.
-labels=("$@" "coreutils true" "coreutils echo")
+# Rows: each HELLO, then the floor, true and echo; one command line each.
+labels=("$@" "floor: static C, one write(2)" "coreutils true" "coreutils echo")
 commands=()
 for program in "$@"; do commands+=("$(printf '%q' "$program")"); done
-commands+=(/usr/bin/true "/usr/bin/echo 'Hello World!'")
-true_row=$#
+commands+=("$work/floor" /usr/bin/true "/usr/bin/echo 'Hello World!'")
+floor_row=$# true_row=$(($# + 1))
 hyperfine --shell=none --warmup "$warmup" --runs "$runs" --style none \
   --export-csv "$work/times.csv" "${commands[@]}" >/dev/null 2>"$work/hyperfine.log" ||
   { cat "$work/hyperfine.log" >&2; exit 1; }
 mapfile -t median_us < <(awk -F, 'NR > 1 { printf "%.0f\n", $4 * 1e6 }' "$work/times.csv")
 
-command=() count_instructions=() count_calls=()
+command=() count_instructions=() count_calls=() count_faults=()
 for i in "${!commands[@]}"; do
   eval "command=(${commands[$i]})"
   count_instructions[i]=$(instructions "${command[@]}")
   count_calls[i]=$(system_calls "${command[@]}")
+  count_faults[i]=$("$work/page-faults" "$runs" "${command[@]}")
 done
 
 ratio() { bc -l <<<"$1 / $2"; }
-printf '| program | instructions | x true | system calls | median wall time | x true | size (bytes) |\n'
-printf '|---|---:|---:|---:|---:|---:|---:|\n'
+printf '| program | instructions | x true | system calls | page faults | median wall time | x floor | size (bytes) |\n'
+printf '|---|---:|---:|---:|---:|---:|---:|---:|\n'
 for i in "${!commands[@]}"; do
   eval "command=(${commands[$i]})"
-  printf '| %s | %s | %.2f | %s | %s us | %.2f | %s |\n' "${labels[$i]}" "${count_instructions[$i]}" \
+  printf '| %s | %s | %.2f | %s | %s | %s us | %.2f | %s |\n' "${labels[$i]}" "${count_instructions[$i]}" \
     "$(ratio "${count_instructions[$i]}" "${count_instructions[$true_row]}")" "${count_calls[$i]}" \
-    "${median_us[$i]}" "$(ratio "${median_us[$i]}" "${median_us[$true_row]}")" "$(stat -c %s "${command[0]}")"
+    "${count_faults[$i]}" "${median_us[$i]}" "$(ratio "${median_us[$i]}" "${median_us[$floor_row]}")" \
+    "$(stat -c %s "${command[0]}")"
 done
-printf '\nWall time: median of %s runs each after %s warm-up runs. Instructions and system calls: one run.\n' "$runs" "$warmup"
+printf '\nWall time: median of %s runs each after %s warm-up runs; page faults: median of %s runs.\n' \
+  "$runs" "$warmup" "$runs"
+printf 'Instructions and system calls: one run.\n'
 
 failed=0
-for ((i = 0; i < true_row; i++)); do
+for ((i = 0; i < floor_row; i++)); do
   if $fewer_than_true && ! { [ "${count_instructions[$i]}" -lt "${count_instructions[$true_row]}" ] &&
     [ "${count_calls[$i]}" -lt "${count_calls[$true_row]}" ]; }; then
     echo "bench: ${labels[$i]} no longer starts with fewer instructions and system calls than true"
     failed=1
   fi
   if [ -n "$max_time_ratio" ] &&
-    [ "$(bc -l <<<"${median_us[$i]} > $max_time_ratio * ${median_us[$true_row]}")" = 1 ]; then
-    echo "bench: ${labels[$i]} takes more than $max_time_ratio times true's median wall time"
+    [ "$(bc -l <<<"${median_us[$i]} > $max_time_ratio * ${median_us[$floor_row]}")" = 1 ]; then
+    echo "bench: ${labels[$i]} takes more than $max_time_ratio times the floor's median wall time"
+    failed=1
+  fi
+  if [ -n "$max_faults_over_floor" ] &&
+    [ "${count_faults[$i]}" -gt $((count_faults[floor_row] + max_faults_over_floor)) ]; then
+    echo "bench: ${labels[$i]} takes more than $max_faults_over_floor page faults a run over the floor's"
     failed=1
   fi
 done

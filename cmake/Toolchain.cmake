@@ -2,6 +2,7 @@
 # SPDX-License-Identifier: MIT
 include(CheckLinkerFlag)
 include(CheckPIESupported)
+include(${CMAKE_CURRENT_LIST_DIR}/StartupLayout.cmake)
 
 # What hello knows about toolchains lives here. Each option is applied only
 # where the toolchain accepts it, so that any C++ toolchain (MinGW, Apple's,
@@ -120,6 +121,9 @@ function(hello_link_for_fast_startup target)
   set_target_properties(${target} PROPERTIES
     HELLO_LINKS_STATICALLY ${links_statically} HELLO_ELF_HARDENING "${hardening}")
 
+  if(links_statically AND CMAKE_EXECUTABLE_FORMAT STREQUAL "ELF")
+    hello_lay_out_startup(${target})
+  endif()
   if(PROJECT_IS_TOP_LEVEL AND links_statically)
     hello_find_strip_for_static_programs()
   endif()
