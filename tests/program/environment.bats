@@ -40,7 +40,11 @@ hostile_to() {
   if [ "${HELLO_SYSTEM:-Linux}" = Linux ] && is_static "$HELLO"; then static_glibc=true; fi
   for setting in MALLOC_TOP_PAD_=99999999999 GLIBC_TUNABLES=glibc.malloc.top_pad=99999999999; do
     env_options=("$setting")
-    if ! $static_glibc; then run_hello && assert_greeted && continue; fi
+    if ! $static_glibc; then
+      run_hello
+      assert_greeted
+      continue
+    fi
     status=0
     (ulimit -d 1048576 && run_program "$HELLO") >"$out" 2>"$err" || status=$?
     # The static start-up of the GNU C Library fails to allocate its library
