@@ -10,17 +10,19 @@
 # functions. Where that cannot be done the layout is the linker's own, and
 # configuring says so.
 #
-# As a script, runs PROGRAM once under valgrind and writes the functions it
-# executed, first run first, to ORDER:
+# As a script, runs PROGRAM once under valgrind, in an empty environment so
+# that the builder's locale or time zone do not change the layout, and writes
+# the functions it executed, sorted, to ORDER:
 #   cmake -D VALGRIND=... -D PROGRAM=... -D ORDER=... -P cmake/StartupLayout.cmake
 
 if(CMAKE_SCRIPT_MODE_FILE)
-  execute_process(COMMAND "${VALGRIND}" --tool=callgrind --demangle=no --compress-strings=no
+  execute_process(COMMAND env -i "${VALGRIND}" --tool=callgrind --demangle=no --compress-strings=no
       "--callgrind-out-file=${ORDER}.callgrind" "${PROGRAM}"
     OUTPUT_QUIET ERROR_QUIET COMMAND_ERROR_IS_FATAL ANY)
   file(STRINGS "${ORDER}.callgrind" functions REGEX "^fn=")
   list(TRANSFORM functions REPLACE "^fn=" "")
   list(REMOVE_DUPLICATES functions)
+  list(SORT functions)
   list(JOIN functions "\n" functions)
   file(WRITE "${ORDER}" "${functions}\n")
   return()
