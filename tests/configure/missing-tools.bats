@@ -18,6 +18,8 @@ source "$BATS_TEST_DIRNAME/helper.bash"
     [ -e "$shim/${tool##*/}" ] || ln -s "$tool" "$shim/${tool##*/}"
   done
   PATH=$shim configure "$BATS_TEST_TMPDIR/b" -D CMAKE_IGNORE_PATH="/usr/local/bin;/usr/bin;/bin;/usr/sbin;/sbin"
+  grep -F -- "-- hello: start-up layout: the linker's own (valgrind, which records what a run executes, is not installed)" \
+    "$BATS_TEST_TMPDIR/b.log" || { cat "$BATS_TEST_TMPDIR/b.log"; return 1; }
   PATH=$shim cmake --build "$BATS_TEST_TMPDIR/b" >/dev/null
   PATH=$shim ctest --test-dir "$BATS_TEST_TMPDIR/b" -V >"$BATS_TEST_TMPDIR/test.log" 2>&1 ||
     { grep -E 'not ok|# |Failed' "$BATS_TEST_TMPDIR/test.log"; return 1; }
