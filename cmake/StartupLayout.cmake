@@ -31,7 +31,7 @@ endif()
 # In hello_link_for_fast_startup, for a static TARGET: links it with its
 # start-up code laid out together where the toolchain allows.
 function(hello_lay_out_startup target)
-  set(order ${CMAKE_CURRENT_BINARY_DIR}/start-up-order.txt)
+  set(order ${CMAKE_CURRENT_BINARY_DIR}/start-up-layout/order.txt)
   find_program(HELLO_VALGRIND valgrind)
   if(CMAKE_CROSSCOMPILING)
     set(why "a cross build's program does not run here to show its start-up")
@@ -56,7 +56,8 @@ function(hello_lay_out_startup target)
   add_executable(${target}-unordered EXCLUDE_FROM_ALL ${sources})
   target_link_options(${target}-unordered PRIVATE ${link_options})
   set_target_properties(${target}-unordered PROPERTIES
-    CXX_EXTENSIONS OFF CXX_STANDARD 17 CXX_STANDARD_REQUIRED ON)
+    CXX_EXTENSIONS OFF CXX_STANDARD 17 CXX_STANDARD_REQUIRED ON
+    RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/start-up-layout)
   add_custom_command(OUTPUT ${order}
     COMMAND ${CMAKE_COMMAND} -D VALGRIND=${HELLO_VALGRIND} -D PROGRAM=$<TARGET_FILE:${target}-unordered>
       -D ORDER=${order} -P ${CMAKE_CURRENT_FUNCTION_LIST_FILE}
