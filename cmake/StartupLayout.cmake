@@ -54,7 +54,9 @@ function(hello_lay_out_startup target)
   get_target_property(sources ${target} SOURCES)
   get_target_property(link_options ${target} LINK_OPTIONS)
   add_executable(${target}-unordered EXCLUDE_FROM_ALL ${sources})
-  target_link_options(${target}-unordered PRIVATE ${link_options})
+  if(link_options)
+    target_link_options(${target}-unordered PRIVATE ${link_options})
+  endif()
   set_target_properties(${target}-unordered PROPERTIES
     CXX_EXTENSIONS OFF CXX_STANDARD 17 CXX_STANDARD_REQUIRED ON
     RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/start-up-layout)
