@@ -16,16 +16,25 @@ if(WIN32)
   file(CONFIGURE OUTPUT README.txt CONTENT "${readme}" @ONLY NEWLINE_STYLE CRLF)
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
     ${PROJECT_SOURCE_DIR}/packaging/description.txt ${PROJECT_SOURCE_DIR}/packaging/README.txt.in)
-  install(FILES ${PROJECT_BINARY_DIR}/README.txt LICENSE DESTINATION . COMPONENT ${PROJECT_NAME})
+  install(FILES ${PROJECT_BINARY_DIR}/README.txt DESTINATION . COMPONENT ${PROJECT_NAME})
+  set(licence_dir .)
 else()
   install(FILES ${PROJECT_BINARY_DIR}/man/hello.1
     DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT ${PROJECT_NAME})
   install(FILES ChangeLog DESTINATION ${CMAKE_INSTALL_DOCDIR} RENAME changelog
     COMPONENT ${PROJECT_NAME})
   # Where Fedora and Arch keep licences; a .deb carries its copyright file instead.
-  install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/licenses/${PROJECT_NAME}
-    COMPONENT ${PROJECT_NAME})
+  set(licence_dir ${CMAKE_INSTALL_DATAROOTDIR}/licenses/${PROJECT_NAME})
 endif()
+set(licences LICENSE)
+# A static program carries its runtime libraries, and so their notices.
+get_target_property(links_statically hello-cxx HELLO_LINKS_STATICALLY)
+if(links_statically)
+  include(${CMAKE_CURRENT_LIST_DIR}/Runtimes.cmake)
+  hello_write_notices(${PROJECT_BINARY_DIR}/THIRD-PARTY-NOTICES)
+  list(APPEND licences ${PROJECT_BINARY_DIR}/THIRD-PARTY-NOTICES)
+endif()
+install(FILES ${licences} DESTINATION ${licence_dir} COMPONENT ${PROJECT_NAME})
 
 # The README's uninstall; a parent project has its own.
 if(PROJECT_IS_TOP_LEVEL)

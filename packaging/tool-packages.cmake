@@ -103,3 +103,5 @@ execute_process(COMMAND "${dpkg-deb}" --root-owner-group --build "${root}" "${HE
   OUTPUT_VARIABLE built COMMAND_ERROR_IS_FATAL ANY)
 string(REGEX REPLACE ".*building package .* in '(.*)'\\.\n?$" "\\1" package "${built}")
 message(STATUS "package: ${package}")
+include(${CMAKE_CURRENT_LIST_DIR}/sbom.cmake)
+hello_write_sbom("${package}" "${HELLO_OUTPUT_DIR}" "${root}/usr/bin/hello")

@@ -22,7 +22,10 @@ rm -rf "$copy"
 sed -i -e "$edit" "$copy/$file" || exit 2
 cmp -s "$HELLO_SOURCE_DIR/$file" "$copy/$file" && not_judged "the edit no longer applies to $file"
 cd "$copy" || exit 2
-if ! "$cmake" --preset "$preset" >configure.log 2>&1 || ! "$cmake" --build --preset "$preset" >build.log 2>&1; then
+# The copy's checks use the tools npm installed for the project's own.
+node_modules=()
+[ -z "${HELLO_NODE_MODULES:-}" ] || node_modules=(-D "HELLO_NODE_MODULES=$HELLO_NODE_MODULES")
+if ! "$cmake" --preset "$preset" "${node_modules[@]}" >configure.log 2>&1 || ! "$cmake" --build --preset "$preset" >build.log 2>&1; then
   cat configure.log build.log 2>/dev/null | tail -n 20
   not_judged "the copy did not build"
 fi
