@@ -2,8 +2,12 @@
 // SPDX-License-Identifier: MIT
 // Compiled, never run: the versions of the runtime libraries this toolchain
 // links into a program, as strings that CMake reads from the object file.
-// The program's own header brings in each runtime's configuration.
-#include <iostream>
+// A light header brings in each runtime's configuration; libstdc++'s threads
+// layer brings in winpthreads' where it is built on it.
+#include <cstdio>
+#if __has_include(<bits/gthr.h>)
+#include <bits/gthr.h>
+#endif
 
 #define HELLO_TEXT(x) #x
 #define HELLO_VALUE(x) HELLO_TEXT(x)

@@ -30,6 +30,9 @@ installed_file() { grep -m 1 "/$1\$" <<<"$installed"; }
   run_program "$program" >"$out" 2>"$err" || status=$?
   assert_greeted
   if on_windows; then installed_file README.txt; else installed_file man1/hello.1 && installed_file changelog; fi
+  # A static program carries its runtimes, and their notices come with it.
+  installed_file LICENSE
+  [ "${HELLO_LINKS_STATICALLY:-}" != ON ] || installed_file THIRD-PARTY-NOTICES
 
   # The README's uninstall, with DESTDIR as for the install, removes the staged
   # files alone: the same files installed for real stay.
