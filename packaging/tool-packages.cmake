@@ -98,10 +98,14 @@ execute_process(COMMAND "${dpkg-gencontrol}" -p${HELLO_PACKAGE_NAME} -Tdebian/su
 set(staged "${root}")
 include(${CMAKE_CURRENT_LIST_DIR}/folder-modes.cmake)
 file(CHMOD "${root}/DEBIAN/control" "${root}/usr/share/doc/${HELLO_PACKAGE_NAME}/copyright" PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
-# dpkg-deb sorts the files and clamps their times to SOURCE_DATE_EPOCH.
-execute_process(COMMAND "${dpkg-deb}" --root-owner-group --build "${root}" "${HELLO_OUTPUT_DIR}"
+# dpkg-deb sorts the files and clamps their times to SOURCE_DATE_EPOCH. Its
+# message names the package made, in English only in the C locale.
+execute_process(COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C "${dpkg-deb}" --root-owner-group --build "${root}" "${HELLO_OUTPUT_DIR}"
   OUTPUT_VARIABLE built COMMAND_ERROR_IS_FATAL ANY)
 string(REGEX REPLACE ".*building package .* in '(.*)'\\.\n?$" "\\1" package "${built}")
+if(NOT EXISTS "${package}")
+  message(FATAL_ERROR "hello: dpkg-deb said what this cannot read as the package made:\n${built}")
+endif()
 message(STATUS "package: ${package}")
 include(${CMAKE_CURRENT_LIST_DIR}/sbom.cmake)
 hello_write_sbom("${package}" "${HELLO_OUTPUT_DIR}" "${root}/usr/bin/hello")

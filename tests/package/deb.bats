@@ -38,3 +38,12 @@ setup() { deb=$(package_file .deb); }
   [ -f "$BATS_TEST_TMPDIR/root/usr/share/doc/$HELLO_PACKAGE_NAME/changelog.gz" ]
   grep -qx 'License: MIT' "$BATS_TEST_TMPDIR/root/usr/share/doc/$HELLO_PACKAGE_NAME/copyright"
 }
+
+@test "made in another language, the target still names the .deb it made, and writes its SBOM beside it" {
+  [ -d /usr/share/locale/fr/LC_MESSAGES ] || skip "no French messages here (Debian: apt-get install locales-all)"
+  LC_ALL=fr_FR.UTF-8 LANGUAGE=fr HELLO_PACKAGE_DIRECTORY=$BATS_TEST_TMPDIR/made \
+    cmake --build "$HELLO_BUILD_DIR" --target package_deb >"$BATS_TEST_TMPDIR/log" 2>&1 ||
+    { cat "$BATS_TEST_TMPDIR/log"; return 1; }
+  made=$(sed -n 's/^-- package: //p' "$BATS_TEST_TMPDIR/log")
+  [ -f "$made" ] && [ -f "$made.cdx.json" ] || { cat "$BATS_TEST_TMPDIR/log"; return 1; }
+}
