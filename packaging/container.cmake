@@ -22,7 +22,8 @@ foreach(tool IN ITEMS umoci tar)
     message(FATAL_ERROR "hello: the container image needs ${tool} (Debian: apt-get install ${tool})")
   endif()
 endforeach()
-# umoci records the owner of what it packs; one that is not root packs as root.
+# umoci records the owner of what it packs: a packer that is not root unpacks
+# rootless, and the bundle tells repack to pack as root.
 execute_process(COMMAND id -u OUTPUT_VARIABLE uid OUTPUT_STRIP_TRAILING_WHITESPACE)
 set(rootless "")
 if(NOT uid STREQUAL "0")
@@ -76,7 +77,7 @@ foreach(platform IN LISTS platforms)
     PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
   execute_process(COMMAND find ${rootfs} -exec touch -h -d @$ENV{SOURCE_DATE_EPOCH} {} +
     COMMAND_ERROR_IS_FATAL ANY)
-  execute_process(COMMAND ${umoci} repack ${rootless} --image ${image} --history.created ${created}
+  execute_process(COMMAND ${umoci} repack --image ${image} --history.created ${created}
     --history.created_by "${HELLO_PACKAGE_NAME} ${HELLO_VERSION}" ${work}/bundle COMMAND_ERROR_IS_FATAL ANY)
   # No shell, no environment, a user that is nobody.
   execute_process(COMMAND ${umoci} config --image ${image} --os linux --architecture ${architecture}

@@ -54,7 +54,12 @@ file(GLOB docs "${root}/usr/share/man/man1/*.1" "${root}/usr/share/doc/${HELLO_P
 foreach(doc IN LISTS docs)
   execute_process(COMMAND gzip -9nf "${doc}" COMMAND_ERROR_IS_FATAL ANY)
 endforeach()
-# Debian keeps the licence in the machine-readable copyright file.
+# Debian keeps the licence in the machine-readable copyright file; a static
+# program's notices of its runtimes go beside it.
+set(notices "${root}/usr/share/licenses/${HELLO_PACKAGE_NAME}/THIRD-PARTY-NOTICES")
+if(EXISTS "${notices}")
+  file(RENAME "${notices}" "${root}/usr/share/doc/${HELLO_PACKAGE_NAME}/THIRD-PARTY-NOTICES")
+endif()
 file(REMOVE_RECURSE "${root}/usr/share/licenses")
 file(READ "${HELLO_SOURCE_DIR}/LICENSE" license)
 string(REGEX REPLACE "^MIT License\n\n[^\n]*\n\n" "" license "${license}")
