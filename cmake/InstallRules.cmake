@@ -36,6 +36,22 @@ if(links_statically)
 endif()
 install(FILES ${licences} DESTINATION ${licence_dir} COMPONENT ${PROJECT_NAME})
 
+# The manifest names the files without the DESTDIR they went under: each
+# install notes its DESTDIR beside it, so that an uninstall under another one
+# cannot remove files this build did not write (the live ones of a staged
+# install, say).
+install(CODE "set(hello_destdirs [[${CMAKE_BINARY_DIR}/install_destdirs.txt]])" COMPONENT ${PROJECT_NAME})
+install(CODE [[
+  set(destdirs "")
+  if(EXISTS "${hello_destdirs}")
+    file(STRINGS "${hello_destdirs}" destdirs)
+  endif()
+  list(APPEND destdirs "[$ENV{DESTDIR}]")
+  list(REMOVE_DUPLICATES destdirs)
+  list(JOIN destdirs "\n" destdirs)
+  file(WRITE "${hello_destdirs}" "${destdirs}\n")
+]] COMPONENT ${PROJECT_NAME})
+
 # The README's uninstall; a parent project has its own.
 if(PROJECT_IS_TOP_LEVEL)
   add_custom_target(uninstall COMMAND ${CMAKE_COMMAND} -D MANIFEST=${CMAKE_BINARY_DIR}/install_manifest.txt

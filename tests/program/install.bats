@@ -45,6 +45,16 @@ installed_file() { grep -m 1 "/$1\$" <<<"$installed"; }
   [ "$(cd "$BATS_TEST_TMPDIR/live" && find . -type f)" = "$live" ] && [ -n "$live" ]
 }
 
+@test "an uninstall under another DESTDIR than the install's refuses, and removes nothing" {
+  install_hello
+  mkdir -p "$BATS_TEST_TMPDIR/other/opt/hello/bin" && echo theirs >"$BATS_TEST_TMPDIR/other/opt/hello/bin/hello"
+  if DESTDIR=$BATS_TEST_TMPDIR/other "${CMAKE_COMMAND:-cmake}" -D MANIFEST="$build_dir/install_manifest_$component.txt" \
+    -P "$HELLO_SOURCE_DIR/cmake/Uninstall.cmake" >"$BATS_TEST_TMPDIR/log" 2>&1; then
+    cat "$BATS_TEST_TMPDIR/log"; echo "it uninstalled under another DESTDIR"; return 1
+  fi
+  [ "$(cat "$BATS_TEST_TMPDIR/other/opt/hello/bin/hello")" = theirs ] && [ "$(find "$root" -type f)" = "$installed" ]
+}
+
 @test "--strip installs a smaller program that still runs" {
   [ -n "${HELLO_STRIP-strip}" ] || skip "this toolchain has no strip program (MSVC's programs keep no symbols)"
   install_hello --strip
