@@ -5,6 +5,9 @@ include_guard(GLOBAL)
 # Where scripts do not run by their #! line (Windows), give bash and bats'
 # path, as in -D "HELLO_BATS=C:/Program Files/Git/bin/bash.exe;C:/npm/bats/bin/bats".
 set(HELLO_BATS bats CACHE STRING "The command that runs bats")
+# CHECK=REGEX runs only those cases of bats check CHECK whose names match
+# REGEX, as bats --filter does: how a mutant's copy runs the cases that judge it.
+set(HELLO_CASES "" CACHE STRING "CHECK=REGEX: the cases of one bats check to run, the others left out")
 
 # Every check is a CTest test. Each runs in a folder of its own under the
 # build folder, which also holds its TMPDIR and HOME, so that nothing it or
@@ -22,7 +25,14 @@ function(hello_add_check name)
     "COMMAND;LABELS;ENVIRONMENT;TOOLS;FIXTURES_REQUIRED")
   set(missing "")
   if(arg_BATS)
-    set(arg_COMMAND ${HELLO_BATS} ${arg_BATS})
+    set(filter "")
+    string(LENGTH "${name}=" length)
+    string(SUBSTRING "${HELLO_CASES}" 0 ${length} cases_of)
+    if(cases_of STREQUAL "${name}=")
+      string(SUBSTRING "${HELLO_CASES}" ${length} -1 cases)
+      set(filter --filter "${cases}")
+    endif()
+    set(arg_COMMAND ${HELLO_BATS} ${filter} ${arg_BATS})
     list(GET HELLO_BATS 0 bats)
     hello_missing_tools(missing ${bats}=bats)
   endif()

@@ -6,19 +6,19 @@
 # their SBOMs.
 
 # Sets OUT to this toolchain's runtimes, a list of NAME=VERSION, read from
-# runtimes/versions.cpp compiled (not linked) by it. Kept in the cache: a
+# runtimes/versions.cpp built (not run) by it. Kept in the cache: a
 # build folder has one toolchain.
 function(hello_find_runtimes out)
   if(NOT DEFINED HELLO_RUNTIMES)
-    set(CMAKE_TRY_COMPILE_TARGET_TYPE STATIC_LIBRARY)
-    set(library ${CMAKE_BINARY_DIR}/CMakeFiles/runtime-versions.a)
+    set(CMAKE_TRY_COMPILE_TARGET_TYPE EXECUTABLE)
+    set(program ${CMAKE_BINARY_DIR}/CMakeFiles/runtime-versions-found${CMAKE_EXECUTABLE_SUFFIX})
     try_compile(compiled ${CMAKE_BINARY_DIR}/CMakeFiles/runtime-versions
       SOURCES ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/runtimes/versions.cpp
-      CXX_STANDARD 17 COPY_FILE ${library} OUTPUT_VARIABLE log)
+      CXX_STANDARD 17 COPY_FILE ${program} OUTPUT_VARIABLE log)
     if(NOT compiled)
       message(FATAL_ERROR "hello: could not compile the probe of the runtime libraries' versions:\n${log}")
     endif()
-    file(STRINGS ${library} found REGEX "HELLO_RUNTIME\\[[^]]*\\]")
+    file(STRINGS ${program} found REGEX "HELLO_RUNTIME\\[[^]]*\\]")
     string(REGEX MATCHALL "HELLO_RUNTIME\\[[^]]*\\]" found "${found}")
     list(TRANSFORM found REPLACE "HELLO_RUNTIME\\[(.*)\\]" "\\1")
     set(HELLO_RUNTIMES "${found}" CACHE INTERNAL "The runtime libraries the toolchain links, NAME=VERSION")

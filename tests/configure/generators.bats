@@ -15,12 +15,14 @@ source "$BATS_TEST_DIRNAME/helper.bash"
   [ "$("$BATS_TEST_TMPDIR/root/usr/local/bin/hello")" = "$greeting_line" ]
 }
 
-@test "the package target makes the archive the README names, and nothing else; a dynamic one says so" {
+@test "the package target makes the archive the README names and its SBOM, nothing else; a dynamic one says so" {
   for link in ON OFF; do
     configure "$BATS_TEST_TMPDIR/b-$link" -D HELLO_STATIC=$link
     cmake --build "$BATS_TEST_TMPDIR/b-$link" --target package >/dev/null
     made=$(cd "$BATS_TEST_TMPDIR/b-$link" && find . -maxdepth 1 -type f -name 'hello-cxx-*' | sort)
     if [ $link = ON ]; then suffix=''; else suffix='-dynamic'; fi
-    [[ $made =~ ^\./hello-cxx-[0-9.]+-linux-[a-z0-9_]+$suffix\.tar\.gz$ ]] || { echo "made: $made"; return 1; }
+    archive=$(head -n 1 <<<"$made")
+    [[ $archive =~ ^\./hello-cxx-[0-9.]+-linux-[a-z0-9_]+$suffix\.tar\.gz$ ]] &&
+      [ "$made" = "$archive"$'\n'"$archive.cdx.json" ] || { echo "made: $made"; return 1; }
   done
 }

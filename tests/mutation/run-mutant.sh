@@ -11,7 +11,7 @@
 set -uo pipefail
 [ $# -eq 1 ] || { echo "usage: $0 NAME" >&2; exit 2; }
 # HELLO_MUTANTS names another table (the runner's own check uses one).
-IFS=$'\t' read -r name preset check file edit < <(grep -m 1 "^$1"$'\t' "${HELLO_MUTANTS:-$(dirname "$0")/mutants.tsv}") ||
+IFS=$'\t' read -r name preset check file edit cases < <(grep -m 1 "^$1"$'\t' "${HELLO_MUTANTS:-$(dirname "$0")/mutants.tsv}") ||
   { echo "no mutant named $1 in mutants.tsv" >&2; exit 2; }
 cmake=${CMAKE_COMMAND:-cmake} ctest=${CTEST_COMMAND:-ctest}
 copy=$PWD/$name
@@ -23,9 +23,11 @@ sed -i -e "$edit" "$copy/$file" || exit 2
 cmp -s "$HELLO_SOURCE_DIR/$file" "$copy/$file" && not_judged "the edit no longer applies to $file"
 cd "$copy" || exit 2
 # The copy's checks use the tools npm installed for the project's own.
-node_modules=()
-[ -z "${HELLO_NODE_MODULES:-}" ] || node_modules=(-D "HELLO_NODE_MODULES=$HELLO_NODE_MODULES")
-if ! "$cmake" --preset "$preset" "${node_modules[@]}" >configure.log 2>&1 || ! "$cmake" --build --preset "$preset" >build.log 2>&1; then
+options=()
+[ -z "${HELLO_NODE_MODULES:-}" ] || options+=(-D "HELLO_NODE_MODULES=$HELLO_NODE_MODULES")
+# Of a bats check, only the cases that judge the mutant.
+[ -z "${cases:-}" ] || options+=(-D "HELLO_CASES=$check=$cases")
+if ! "$cmake" --preset "$preset" "${options[@]}" >configure.log 2>&1 || ! "$cmake" --build --preset "$preset" >build.log 2>&1; then
   cat configure.log build.log 2>/dev/null | tail -n 20
   not_judged "the copy did not build"
 fi
