@@ -20,7 +20,8 @@ cmake_minimum_required(VERSION 3.25)
 project(runner LANGUAGES NONE)
 enable_testing()
 add_test(NAME setup COMMAND sh -c [[$1]])
-add_test(NAME judge COMMAND sh -c [[$2]])
+set(HELLO_CASES "" CACHE STRING "")
+add_test(NAME judge COMMAND sh -c [[$2]] judge \${HELLO_CASES})
 set_tests_properties(setup PROPERTIES FIXTURES_SETUP f)
 set_tests_properties(judge PROPERTIES FIXTURES_REQUIRED f)
 EOF_PROJECT
@@ -44,4 +45,12 @@ true|echo 'ok 1 fine'|1|mutant m: judge passed against it
 true|echo 'not ok 1 broken'; exit 1|0|mutant m: caught by judge: .*not ok 1 broken
 true|echo 'something went wrong'; exit 1|1|mutant m: not judged: judge failed without a failing case
 EOF_CASES
+}
+
+@test "the cases a mutant names are the ones its check runs" {
+  # shellcheck disable=SC2016 # expanded by the check's shell
+  write_project true '[ "$1" = "judge=the cases (named)" ] && echo "not ok 1 judged" && exit 1; echo "ok 1 all run"'
+  printf 'm\tp\tjudge\ttarget.txt\ts/no/yes/\tthe cases (named)\n' >"$BATS_TEST_TMPDIR/mutants.tsv"
+  cd "$BATS_TEST_TMPDIR" && HELLO_SOURCE_DIR=$project HELLO_MUTANTS=$BATS_TEST_TMPDIR/mutants.tsv run bash "$BATS_TEST_DIRNAME/run-mutant.sh" m
+  [ "$status" -eq 0 ] || { echo "$output"; return 1; }
 }
