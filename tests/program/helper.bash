@@ -11,6 +11,8 @@
 #   HELLO_COMPONENT the install component of hello's files; the project's name
 #   HELLO_MANUAL    the manual page built; HELLO_RELEASE the NAME VERSION it must name
 #   HELLO_STRIP     the toolchain's strip program, empty where there is none
+#   HELLO_LINKS_STATICALLY  ON where the build links statically (its notices are installed)
+#   HELLO_SOURCE_DIR        the project; the one these files are in
 
 # shellcheck source=../common.bash
 source "$BATS_TEST_DIRNAME/../common.bash"
@@ -22,6 +24,7 @@ if [ -z "${HELLO:-}" ]; then
 fi
 # shellcheck disable=SC2034 # for the files that source this one
 build_dir=${HELLO_BUILD_DIR:-$(dirname "$HELLO")}
+HELLO_SOURCE_DIR=${HELLO_SOURCE_DIR:-$(cd "$BATS_TEST_DIRNAME/../.." && pwd)}
 read -ra launcher <<<"${HELLO_LAUNCHER:-}"
 IFS=';' read -ra emulator <<<"${HELLO_EMULATOR:-}"
 launcher+=("${emulator[@]}")
