@@ -88,12 +88,11 @@ endfunction()
 function(hello_emulator_words result)
   set(words "")
   if(CMAKE_CROSSCOMPILING_EMULATOR)
-    # Wine's server keeps a folder in TMPDIR, which a case's emptied
-    # environment would send to /tmp.
-    file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/emulator-tmp)
-    set(words env "WINEPREFIX=${PROJECT_BINARY_DIR}/wine" WINEDEBUG=-all
-      WINEDLLOVERRIDES=winemenubuilder.exe=d "TMPDIR=${PROJECT_BINARY_DIR}/emulator-tmp"
-      ${CMAKE_CROSSCOMPILING_EMULATOR})
+    # Wine 10 aborts (free(): invalid pointer) whenever TMPDIR is set and
+    # there is no /run/user/UID, as for root without a login session: its
+    # server's folder goes where wine puts it by itself (/tmp/.wine-UID).
+    set(words env -u TMPDIR "WINEPREFIX=${PROJECT_BINARY_DIR}/wine" WINEDEBUG=-all
+      WINEDLLOVERRIDES=winemenubuilder.exe=d ${CMAKE_CROSSCOMPILING_EMULATOR})
   endif()
   string(REPLACE ";" "\\;" words "${words}")
   set(${result} "${words}" PARENT_SCOPE)
