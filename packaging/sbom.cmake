@@ -66,16 +66,16 @@ function(hello_write_sbom package output program)
   set(bom "{\"$schema\": \"http://cyclonedx.org/schema/bom-1.6.schema.json\",
     \"bomFormat\": \"CycloneDX\", \"specVersion\": \"1.6\", \"version\": 1}")
   string(JSON bom SET "${bom}" serialNumber "\"urn:uuid:${serial}\"")
-  set(program "{\"type\": \"application\"}")
-  string(JSON program SET "${program}" bom-ref "\"${HELLO_PACKAGE_NAME}\"")
-  string(JSON program SET "${program}" name "\"${HELLO_PACKAGE_NAME}\"")
-  string(JSON program SET "${program}" version "\"${HELLO_VERSION}\"")
-  string(JSON program SET "${program}" licenses "[{\"license\": {\"id\": \"MIT\"}}]")
-  string(JSON program SET "${program}" properties "[
+  set(application "{\"type\": \"application\"}")
+  string(JSON application SET "${application}" bom-ref "\"${HELLO_PACKAGE_NAME}\"")
+  string(JSON application SET "${application}" name "\"${HELLO_PACKAGE_NAME}\"")
+  string(JSON application SET "${application}" version "\"${HELLO_VERSION}\"")
+  string(JSON application SET "${application}" licenses "[{\"license\": {\"id\": \"MIT\"}}]")
+  string(JSON application SET "${application}" properties "[
     {\"name\": \"hello-cxx:package\", \"value\": \"${file_name}\"},
     {\"name\": \"hello-cxx:linking\", \"value\": \"${linking}\"}]")
   string(JSON bom SET "${bom}" metadata "{\"timestamp\": \"${time}\"}")
-  string(JSON bom SET "${bom}" metadata component "${program}")
+  string(JSON bom SET "${bom}" metadata component "${application}")
   string(JSON bom SET "${bom}" components "${components}")
   string(JSON bom SET "${bom}" dependencies "[{\"ref\": \"${HELLO_PACKAGE_NAME}\", \"dependsOn\": ${refs}}]")
   file(WRITE ${output}/${file_name}.cdx.json "${bom}\n")
