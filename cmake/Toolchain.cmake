@@ -22,14 +22,16 @@ set_property(CACHE HELLO_STATIC PROPERTY STRINGS AUTO ON OFF)
 
 # Links TARGET for the fastest start-up the toolchain allows, prints one line
 # saying how and why, and records on the target what a test of the binary may
-# expect: HELLO_LINKS_STATICALLY (ON/OFF) and HELLO_ELF_HARDENING (a list of
-# pie, relro, now).
+# expect: HELLO_LINKS_STATICALLY (ON/OFF), HELLO_START_FILES (a static
+# program's: ordinary or static, see hello_find_static_link) and
+# HELLO_ELF_HARDENING (a list of pie, relro, now).
 function(hello_link_for_fast_startup target)
   hello_forget_probes_of_other_flags()
   set(CMAKE_REQUIRED_QUIET ON)
   set(applied "")
   set(left_out "")
   set(hardening "")
+  set(start_files "")
 
   string(TOUPPER "${HELLO_STATIC}" static)
   cmake_path(SET prefix NORMALIZE "${CMAKE_INSTALL_PREFIX}/")
@@ -56,18 +58,20 @@ function(hello_link_for_fast_startup target)
     set(links_statically ON)
     list(APPEND applied "static runtime")
   elseif(static)
-    hello_check_link_option(HELLO_ACCEPTS_STATIC -static accepted)
-    if(accepted)
-      # Plain -static, not -static-pie: a static PIE relocates itself at
-      # every start, which costs more than half again as many instructions.
-      target_link_options(${target} PRIVATE -static)
+    hello_find_static_link(static_link start_files)
+    if(static_link)
+      # Not -static-pie: a static PIE relocates itself at every start, which
+      # costs more than half again as many instructions.
+      target_link_options(${target} PRIVATE ${static_link})
       set(links_statically ON)
+      list(APPEND applied "${start_files} start files")
       # Dropping the unused parts of the static libraries saves a quarter of the file.
       hello_link_option_if_accepted(HELLO_ACCEPTS_GC_SECTIONS LINKER:--gc-sections)
     else()
       set(reason "this toolchain cannot link statically")
+      string(REGEX MATCH "^[0-9]+" major "${CMAKE_CXX_COMPILER_VERSION}")
       message(WARNING "hello: this toolchain cannot link statically (are the static C and "
-        "C++ libraries missing? Debian: libc6-dev, libstdc++-12-dev), so hello is linked "
+        "C++ libraries missing? Debian: libc6-dev, libstdc++-${major}-dev), so hello is linked "
         "dynamically and starts slower. Configuring again checks again.")
     endif()
   endif()
@@ -119,13 +123,64 @@ function(hello_link_for_fast_startup target)
     set(hardening "")
   endif()
   set_target_properties(${target} PROPERTIES
-    HELLO_LINKS_STATICALLY ${links_statically} HELLO_ELF_HARDENING "${hardening}")
+    HELLO_LINKS_STATICALLY ${links_statically} HELLO_START_FILES "${start_files}"
+    HELLO_ELF_HARDENING "${hardening}")
 
   if(links_statically AND CMAKE_EXECUTABLE_FORMAT STREQUAL "ELF")
     hello_lay_out_startup(${target})
   endif()
   if(PROJECT_IS_TOP_LEVEL AND links_statically)
     hello_find_strip_for_static_programs()
+  endif()
+endfunction()
+
+# Sets OUT to the options that link a program statically, or to nothing, and
+# START_FILES to which start files they bring: ordinary or static.
+#
+# The compiler's -static brings the start files made for static programs
+# (GCC's crtbeginT.o), which register the program's frame tables with the
+# unwinder as it starts. Since GCC 13 registering sorts every frame of
+# libstdc++ there and then: four fifths of a static hello's instructions.
+# Linked as an ordinary executable whose libraries all come from static
+# archives, the program gets the ordinary start files, which leave the tables
+# to the index the linker writes (PT_GNU_EH_FRAME), read only when something
+# throws. That way is taken where the toolchain links a program that throws
+# into a static ELF file with that index, which catches what it throws when
+# it can run here; else -static.
+function(hello_find_static_link out start_files)
+  set(ordinary -no-pie -static-libgcc LINKER:-static LINKER:--no-dynamic-linker)
+  if(NOT DEFINED HELLO_ACCEPTS_STATIC_WITH_ORDINARY_START AND CMAKE_EXECUTABLE_FORMAT STREQUAL "ELF"
+      AND CMAKE_READELF)
+    set(dir ${CMAKE_BINARY_DIR}/CMakeFiles/hello-static-link)
+    try_compile(linked ${dir}/build SOURCES ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/probes/throw-and-catch.cpp
+      LINK_OPTIONS ${ordinary} CXX_STANDARD 17 COPY_FILE ${dir}/program)
+    if(linked)
+      execute_process(COMMAND ${CMAKE_READELF} --program-headers --wide ${dir}/program
+        OUTPUT_VARIABLE headers ERROR_QUIET)
+      if(headers MATCHES " GNU_EH_FRAME " AND NOT headers MATCHES "\n +(INTERP|DYNAMIC) ")
+        set(caught "caught\n")
+        if(NOT CMAKE_CROSSCOMPILING OR CMAKE_CROSSCOMPILING_EMULATOR)
+          execute_process(COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} ${dir}/program
+            OUTPUT_VARIABLE caught ERROR_QUIET)
+        endif()
+        if(caught STREQUAL "caught\n")
+          set(HELLO_ACCEPTS_STATIC_WITH_ORDINARY_START ON CACHE INTERNAL
+            "The toolchain links a static program with the ordinary start files")
+        endif()
+      endif()
+    endif()
+  endif()
+  if(HELLO_ACCEPTS_STATIC_WITH_ORDINARY_START)
+    set(${out} ${ordinary} PARENT_SCOPE)
+    set(${start_files} ordinary PARENT_SCOPE)
+    return()
+  endif()
+  hello_check_link_option(HELLO_ACCEPTS_STATIC -static accepted)
+  if(accepted)
+    set(${out} -static PARENT_SCOPE)
+    set(${start_files} static PARENT_SCOPE)
+  else()
+    set(${out} "" PARENT_SCOPE)
   endif()
 endfunction()
 

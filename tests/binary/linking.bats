@@ -5,6 +5,8 @@
 # link option that silently stopped working fails here.
 #   HELLO_EXPECTED_LINK     static or dynamic, as the preset that configured it expects
 #   HELLO_LINKS_STATICALLY  ON when the build linked statically
+#   HELLO_START_FILES       a static program's start files: ordinary or static
+#   HELLO_EMULATOR          what runs the program, if not this machine
 #   HELLO_ELF_HARDENING     what the build applied of: pie relro now
 #   HELLO_FORMAT            the executable format (ELF, or another)
 #   HELLO_EXPECTED_SANITIZERS  address, undefined: what a sanitized build must carry
@@ -20,6 +22,25 @@ elf_headers() { "${READELF:-readelf}" --file-header --program-headers --dynamic 
   if [ "$HELLO_EXPECTED_LINK" = static ]; then expected=ON; else expected=OFF; fi
   [ "$HELLO_LINKS_STATICALLY" = "$expected" ] ||
     { echo "a $HELLO_EXPECTED_LINK program was expected, but the build did not link so"; return 1; }
+  # The presets' GNU toolchains link a static program without the start files
+  # that register its frame tables, a cost that grew with GCC 13.
+  [ "$HELLO_EXPECTED_LINK/$HELLO_FORMAT" != static/ELF ] || [ "$HELLO_START_FILES" = ordinary ] ||
+    { echo "a static ELF program with the ordinary start files was expected, not the $HELLO_START_FILES ones"; return 1; }
+}
+
+@test "a static ELF program with the ordinary start files finds its frame tables without registering them" {
+  [ "${HELLO_START_FILES:-}" = ordinary ] || skip "not linked with the ordinary start files"
+  needs "${READELF:-readelf}" binutils
+  run -0 "${READELF:-readelf}" --program-headers --wide "$HELLO"
+  grep -q ' GNU_EH_FRAME ' <<<"$output" ||
+    { echo "$HELLO has no index of its frame tables: nothing it throws could be caught"; return 1; }
+  [ -z "${HELLO_EMULATOR:-}" ] || skip "its start-up is traced only where it runs natively"
+  needs valgrind valgrind
+  valgrind --tool=callgrind --compress-strings=no --callgrind-out-file="$BATS_TEST_TMPDIR/calls" "$HELLO" >/dev/null 2>&1
+  if grep '^fn=.*__register_frame_info' "$BATS_TEST_TMPDIR/calls"; then
+    echo "$HELLO registers its frame tables as it starts"
+    return 1
+  fi
 }
 
 @test "a static build needs no dynamic loader, no DLL beyond Windows' own, no import beyond WASI" {

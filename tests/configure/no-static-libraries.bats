@@ -8,7 +8,7 @@
 source "$BATS_TEST_DIRNAME/helper.bash"
 
 @test "without static libraries: a hardened dynamic build, and a warning that says why" {
-  compiler=$BATS_TEST_TMPDIR/g++ write_refusing_compiler "$BATS_TEST_TMPDIR/g++" '-static'
+  compiler=$BATS_TEST_TMPDIR/g++ write_refusing_compiler "$BATS_TEST_TMPDIR/g++" '-static|-Wl,-static'
   compiler=$BATS_TEST_TMPDIR/g++ configure "$BATS_TEST_TMPDIR/b"
   build_and_test "$BATS_TEST_TMPDIR/b"
   grep -A2 'this toolchain cannot link statically' "$BATS_TEST_TMPDIR/b.log"

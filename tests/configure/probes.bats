@@ -18,11 +18,11 @@ source "$BATS_TEST_DIRNAME/helper.bash"
 }
 
 @test "a refused option is probed again at the next configure: its cause may be gone" {
-  # A compiler that refuses -static while the file 'refuse' exists, as one
-  # without the static libraries would until they are installed.
+  # A compiler that refuses static links while the file 'refuse' exists, as
+  # one without the static libraries would until they are installed.
   compiler=$BATS_TEST_TMPDIR/g++
   # shellcheck disable=SC2016 # the wrapper's own $arg and $@
-  printf '#!/bin/sh\nfor arg; do [ "$arg" != -static ] || [ ! -e "%s" ] || exit 1; done\nexec "%s" "$@"\n' \
+  printf '#!/bin/sh\nfor arg; do case $arg in -static|-Wl,-static) [ ! -e "%s" ] || exit 1;; esac; done\nexec "%s" "$@"\n' \
     "$BATS_TEST_TMPDIR/refuse" "$HELLO_CXX" >"$compiler" && chmod +x "$compiler"
   touch "$BATS_TEST_TMPDIR/refuse"
   configure "$BATS_TEST_TMPDIR/b"
