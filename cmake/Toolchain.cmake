@@ -143,34 +143,36 @@ endfunction()
 # libstdc++ there and then: four fifths of a static hello's instructions.
 # Linked as an ordinary executable whose libraries all come from static
 # archives, the program gets the ordinary start files, which leave the tables
-# to the index the linker writes (PT_GNU_EH_FRAME), read only when something
-# throws. That way is taken where the toolchain links a program that throws
-# into a static ELF file with that index, which catches what it throws when
-# it can run here; else -static.
+# to the index the linker writes (PT_GNU_EH_FRAME, or ARM's PT_ARM_EXIDX),
+# read only when something throws. That way is taken where the toolchain
+# links a program that throws into a static ELF file with that index, which
+# catches what it throws where it can run here; else -static.
 function(hello_find_static_link out start_files)
   set(ordinary -no-pie -static-libgcc LINKER:-static LINKER:--no-dynamic-linker)
   if(NOT DEFINED HELLO_ACCEPTS_STATIC_WITH_ORDINARY_START AND CMAKE_EXECUTABLE_FORMAT STREQUAL "ELF"
       AND CMAKE_READELF)
+    set(accepted OFF)
     set(dir ${CMAKE_BINARY_DIR}/CMakeFiles/hello-static-link)
     try_compile(linked ${dir}/build SOURCES ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/probes/throw-and-catch.cpp
       LINK_OPTIONS ${ordinary} CXX_STANDARD 17 COPY_FILE ${dir}/program)
     if(linked)
       execute_process(COMMAND ${CMAKE_READELF} --program-headers --wide ${dir}/program
         OUTPUT_VARIABLE headers ERROR_QUIET)
-      if(headers MATCHES " GNU_EH_FRAME " AND NOT headers MATCHES "\n +(INTERP|DYNAMIC) ")
+      if(headers MATCHES " (GNU_EH_FRAME|EXIDX) " AND NOT headers MATCHES "\n +(INTERP|DYNAMIC) ")
         set(caught "caught\n")
         if(NOT CMAKE_CROSSCOMPILING OR CMAKE_CROSSCOMPILING_EMULATOR)
           execute_process(COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} ${dir}/program
             OUTPUT_VARIABLE caught ERROR_QUIET)
         endif()
-        if(caught STREQUAL "caught\n")
-          set(HELLO_ACCEPTS_STATIC_WITH_ORDINARY_START ON CACHE INTERNAL
-            "The toolchain links a static program with the ordinary start files")
-        endif()
+        string(COMPARE EQUAL "${caught}" "caught\n" accepted)
       endif()
     endif()
+    set(HELLO_ACCEPTS_STATIC_WITH_ORDINARY_START ${accepted} CACHE INTERNAL
+      "The toolchain links a static program with the ordinary start files")
   endif()
-  if(HELLO_ACCEPTS_STATIC_WITH_ORDINARY_START)
+  set(accepted ${HELLO_ACCEPTS_STATIC_WITH_ORDINARY_START})
+  hello_forget_refusal(HELLO_ACCEPTS_STATIC_WITH_ORDINARY_START)
+  if(accepted)
     set(${out} ${ordinary} PARENT_SCOPE)
     set(${start_files} ordinary PARENT_SCOPE)
     return()
@@ -190,10 +192,15 @@ endfunction()
 function(hello_check_link_option cache_name option result)
   check_linker_flag(CXX "${option}" ${cache_name})
   set(${result} ${${cache_name}} PARENT_SCOPE)
+  hello_forget_refusal(${cache_name})
+endfunction()
+
+# Drops the probe result CACHE_NAME from the cache if it is a refusal.
+macro(hello_forget_refusal cache_name)
   if(NOT ${cache_name})
     unset(${cache_name} CACHE)
   endif()
-endfunction()
+endmacro()
 
 # In hello_link_for_fast_startup: adds OPTION to the target where accepted,
 # else to the options left out; HARDENING names it for the binary's tests.

@@ -11,7 +11,8 @@ int main(int argc, char **)
         if (argc > 0) {
             throw std::runtime_error("thrown");
         }
-    } catch (const std::exception &) {
+    }
+    catch (const std::exception &) {
         std::cout << "caught\n";
         return 0;
     }
