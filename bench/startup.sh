@@ -7,7 +7,8 @@
 # coreutils' true and echo: instructions (callgrind, repeatable), system calls
 # (strace), minor page faults (the median over the timed runs' count), median
 # wall time (hyperfine, all commands in one comparison, so that all share the
-# machine's state) and file size. Builds nothing of hello's: pass the programs.
+# machine's state) and file size, each of a fresh copy of the program. Builds
+# nothing of hello's: pass the programs.
 #
 #   bench/startup.sh [OPTIONS] HELLO...
 #   BENCH_RUNS=2000 bench/startup.sh build/default/hello   more timed runs (default 1000)
@@ -60,10 +61,17 @@ system_calls() {
 }
 
 # Rows: each HELLO, then the floor, true and echo; one command line each.
+# Each runs from a fresh copy: how a file came into the page cache (written
+# by a linker, read back after eviction) changes how many pages one fault
+# maps, by up to five a run, so only files that came there alike compare.
 labels=("$@" "$floor_label" "coreutils true" "coreutils echo")
+programs=("$@" "$work/floor" /usr/bin/true /usr/bin/echo)
 commands=()
-for program in "$@"; do commands+=("$(printf '%q' "$program")"); done
-commands+=("$work/floor" /usr/bin/true "/usr/bin/echo 'Hello World!'")
+for i in "${!programs[@]}"; do
+  mkdir "$work/$i" && cp "${programs[$i]}" "$work/$i/" || exit 2
+  commands+=("$(printf '%q' "$work/$i/${programs[$i]##*/}")")
+done
+commands[-1]+=" 'Hello World!'"
 floor_row=$# true_row=$(($# + 1))
 hyperfine --shell=none --warmup "$warmup" --runs "$runs" --style none \
   --export-csv "$work/times.csv" "${commands[@]}" >/dev/null 2>"$work/hyperfine.log" ||

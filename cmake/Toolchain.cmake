@@ -158,7 +158,7 @@ function(hello_find_static_link out start_files)
     if(linked)
       execute_process(COMMAND ${CMAKE_READELF} --program-headers --wide ${dir}/program
         OUTPUT_VARIABLE headers ERROR_QUIET)
-      if(headers MATCHES " (GNU_EH_FRAME|EXIDX) " AND NOT headers MATCHES "\n +(INTERP|DYNAMIC) ")
+      if(headers MATCHES " (GNU_EH_FRAME|(ARM_)?EXIDX) " AND NOT headers MATCHES "\n +(INTERP|DYNAMIC) ")
         set(caught "caught\n")
         if(NOT CMAKE_CROSSCOMPILING OR CMAKE_CROSSCOMPILING_EMULATOR)
           execute_process(COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} ${dir}/program

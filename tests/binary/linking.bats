@@ -32,7 +32,7 @@ elf_headers() { "${READELF:-readelf}" --file-header --program-headers --dynamic 
   [ "${HELLO_START_FILES:-}" = ordinary ] || skip "not linked with the ordinary start files"
   needs "${READELF:-readelf}" binutils
   run -0 "${READELF:-readelf}" --program-headers --wide "$HELLO"
-  grep -Eq ' (GNU_EH_FRAME|EXIDX) ' <<<"$output" ||
+  grep -Eq ' (GNU_EH_FRAME|(ARM_)?EXIDX) ' <<<"$output" ||
     { echo "$HELLO has no index of its frame tables: nothing it throws could be caught"; return 1; }
   [ -z "${HELLO_EMULATOR:-}" ] || skip "its start-up is traced only where it runs natively"
   needs valgrind valgrind
