@@ -154,17 +154,17 @@ function(hello_find_static_link out start_files)
     set(accepted OFF)
     set(dir ${CMAKE_BINARY_DIR}/CMakeFiles/hello-static-link)
     try_compile(linked ${dir}/build SOURCES ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/probes/throw-and-catch.cpp
-      LINK_OPTIONS ${ordinary} CXX_STANDARD 17 COPY_FILE ${dir}/program)
+      LINK_OPTIONS ${ordinary} COPY_FILE ${dir}/program)
     if(linked)
       execute_process(COMMAND ${CMAKE_READELF} --program-headers --wide ${dir}/program
         OUTPUT_VARIABLE headers ERROR_QUIET)
       if(headers MATCHES " (GNU_EH_FRAME|(ARM_)?EXIDX) " AND NOT headers MATCHES "\n +(INTERP|DYNAMIC) ")
-        set(caught "caught\n")
+        set(failed 0)
         if(NOT CMAKE_CROSSCOMPILING OR CMAKE_CROSSCOMPILING_EMULATOR)
           execute_process(COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} ${dir}/program
-            OUTPUT_VARIABLE caught ERROR_QUIET)
+            RESULT_VARIABLE failed OUTPUT_QUIET ERROR_QUIET)
         endif()
-        string(COMPARE EQUAL "${caught}" "caught\n" accepted)
+        string(COMPARE EQUAL "${failed}" 0 accepted)
       endif()
     endif()
     set(HELLO_ACCEPTS_STATIC_WITH_ORDINARY_START ${accepted} CACHE INTERNAL

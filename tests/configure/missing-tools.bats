@@ -13,10 +13,12 @@ source "$BATS_TEST_DIRNAME/helper.bash"
   # CMake's own search.
   shim=$BATS_TEST_TMPDIR/bin
   mkdir "$shim"
+  declare -A first=()
   for tool in /usr/local/bin/* /usr/bin/* /bin/*; do
     case ${tool##*/} in strace | script | *readelf | valgrind* | wine* | qemu-*) continue ;; esac
-    [ -e "$shim/${tool##*/}" ] || ln -s "$tool" "$shim/${tool##*/}"
+    [ -n "${first[${tool##*/}]:-}" ] || first[${tool##*/}]=$tool
   done
+  ln -s -t "$shim" "${first[@]}"
   PATH=$shim configure "$BATS_TEST_TMPDIR/b" -D CMAKE_IGNORE_PATH="/usr/local/bin;/usr/bin;/bin;/usr/sbin;/sbin"
   grep -F -- "-- hello: start-up layout: the linker's own (valgrind, which records what a run executes, is not installed)" \
     "$BATS_TEST_TMPDIR/b.log" || { cat "$BATS_TEST_TMPDIR/b.log"; return 1; }
