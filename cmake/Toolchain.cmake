@@ -151,7 +151,7 @@ endfunction()
 # The compiler's -static brings the start files made for static programs
 # (GCC's crtbeginT.o), which register the program's frame tables with the
 # unwinder as it starts. Since GCC 13 registering sorts every frame of
-# libstdc++ there and then: four fifths of a static hello's instructions.
+# libstdc++ there and then: over four fifths of a static hello's instructions.
 # Linked as an ordinary executable whose libraries all come from static
 # archives, the program gets the ordinary start files, which leave the tables
 # to the index the linker writes (PT_GNU_EH_FRAME, or ARM's PT_ARM_EXIDX),
