@@ -45,7 +45,7 @@ printf '#include <unistd.h>\nint main(void) { return write(1, "Hello World!\\n",
 # them, so that it does not register frame tables as it starts; where cc
 # cannot link it so, with -static.
 floor_label="floor: static C, one write(2)"
-cc -O2 -no-pie -static-libgcc -Wl,-static "$work/floor.c" -o "$work/floor" \
+cc -O2 -no-pie -static-libgcc -Wl,-static -Wl,--no-dynamic-linker "$work/floor.c" -o "$work/floor" \
   -Wl,--start-group -lgcc -lgcc_eh -lc -Wl,--end-group 2>/dev/null ||
   { floor_label+=", -static" && cc -O2 -static "$work/floor.c" -o "$work/floor"; } &&
   cc -O2 "$(dirname "$0")/page-faults.c" -o "$work/page-faults" ||

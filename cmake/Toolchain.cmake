@@ -69,13 +69,15 @@ function(hello_link_for_fast_startup target)
     set(links_statically ON)
     list(APPEND applied "static runtime")
   elseif(static)
-    hello_find_static_link(static_link start_files)
+    hello_find_static_link(static_link start_files start_files_why)
     if(static_link)
       # Not -static-pie: a static PIE relocates itself at every start, which
       # costs more than half again as many instructions.
       target_link_options(${target} PRIVATE ${static_link})
       set(links_statically ON)
-      list(APPEND applied "${start_files} start files")
+      if(start_files)
+        list(APPEND applied "${start_files} start files")
+      endif()
       # Dropping the unused parts of the static libraries saves a quarter of the file.
       hello_link_option_if_accepted(HELLO_ACCEPTS_GC_SECTIONS LINKER:--gc-sections)
     else()
@@ -125,6 +127,10 @@ function(hello_link_for_fast_startup target)
     set(applied "; ${applied}")
   endif()
   message(STATUS "hello: linking ${how} (${reason})${applied}")
+  if(start_files STREQUAL "static" AND links_statically)
+    message(STATUS "hello: start files: those for static programs (${start_files_why}); they "
+      "register the frame tables at every start, since GCC 13 the costliest step of start-up")
+  endif()
   if(left_out)
     list(JOIN left_out ", " left_out)
     message(STATUS "hello: this toolchain does not accept ${left_out}; building without")
@@ -145,8 +151,9 @@ function(hello_link_for_fast_startup target)
   endif()
 endfunction()
 
-# Sets OUT to the options that link a program statically, or to nothing, and
-# START_FILES to which start files they bring: ordinary or static.
+# Sets OUT to the options that link a program statically, or to nothing,
+# START_FILES to which start files they bring on ELF (ordinary or static) and
+# WHY to the reason when that is static.
 #
 # The compiler's -static brings the start files made for static programs
 # (GCC's crtbeginT.o), which register the program's frame tables with the
@@ -158,10 +165,16 @@ endfunction()
 # read only when something throws. That way is taken where the toolchain
 # links a program that throws into a static ELF file with that index, which
 # catches what it throws where it can run here; else -static.
-function(hello_find_static_link out start_files)
+function(hello_find_static_link out start_files why)
   set(ordinary -no-pie -static-libgcc LINKER:-static LINKER:--no-dynamic-linker)
-  if(NOT DEFINED HELLO_ACCEPTS_STATIC_WITH_ORDINARY_START AND CMAKE_EXECUTABLE_FORMAT STREQUAL "ELF"
-      AND CMAKE_READELF)
+  set(${why} "this toolchain links no static program with the ordinary ones that catches \
+what it throws" PARENT_SCOPE)
+  set(kind static)
+  if(NOT CMAKE_EXECUTABLE_FORMAT STREQUAL "ELF")
+    set(kind "")
+  elseif(NOT CMAKE_READELF)
+    set(${why} "no readelf here to check a program linked with the ordinary ones" PARENT_SCOPE)
+  elseif(NOT DEFINED HELLO_ACCEPTS_STATIC_WITH_ORDINARY_START)
     set(accepted OFF)
     set(dir ${CMAKE_BINARY_DIR}/CMakeFiles/hello-static-link)
     try_compile(linked ${dir}/build SOURCES ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/probes/throw-and-catch.cpp
@@ -191,7 +204,7 @@ function(hello_find_static_link out start_files)
   hello_check_link_option(HELLO_ACCEPTS_STATIC -static accepted)
   if(accepted)
     set(${out} -static PARENT_SCOPE)
-    set(${start_files} static PARENT_SCOPE)
+    set(${start_files} "${kind}" PARENT_SCOPE)
   else()
     set(${out} "" PARENT_SCOPE)
   endif()
