@@ -2,6 +2,7 @@
 # SPDX-License-Identifier: MIT
 include(CheckLinkerFlag)
 include(CheckPIESupported)
+include(${CMAKE_CURRENT_LIST_DIR}/Runtimes.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/StartupLayout.cmake)
 
 # What hello knows about toolchains lives here. Each option is applied only
@@ -82,9 +83,13 @@ function(hello_link_for_fast_startup target)
       hello_link_option_if_accepted(HELLO_ACCEPTS_GC_SECTIONS LINKER:--gc-sections)
     else()
       set(reason "this toolchain cannot link statically")
-      string(REGEX MATCH "^[0-9]+" major "${CMAKE_CXX_COMPILER_VERSION}")
+      hello_find_runtimes(runtimes)
+      set(packages "libc6-dev and the C++ library's -dev package")
+      if(runtimes MATCHES "libstdc\\+\\+=([0-9]+)")
+        set(packages "libc6-dev, libstdc++-${CMAKE_MATCH_1}-dev")
+      endif()
       message(WARNING "hello: this toolchain cannot link statically (are the static C and "
-        "C++ libraries missing? Debian: libc6-dev, libstdc++-${major}-dev), so hello is linked "
+        "C++ libraries missing? Debian: ${packages}), so hello is linked "
         "dynamically and starts slower. Configuring again checks again.")
     endif()
   endif()
@@ -164,7 +169,8 @@ endfunction()
 # to the index the linker writes (PT_GNU_EH_FRAME, or ARM's PT_ARM_EXIDX),
 # read only when something throws. That way is taken where the toolchain
 # links a program that throws into a static ELF file with that index, which
-# catches what it throws where it can run here; else -static.
+# catches what it throws where it can run here (natively, or with the cross
+# emulator installed); else -static.
 function(hello_find_static_link out start_files why)
   set(ordinary -no-pie -static-libgcc LINKER:-static LINKER:--no-dynamic-linker)
   set(${why} "this toolchain links no static program with the ordinary ones that catches \
@@ -184,7 +190,12 @@ what it throws" PARENT_SCOPE)
         OUTPUT_VARIABLE headers ERROR_QUIET)
       if(headers MATCHES " (GNU_EH_FRAME|(ARM_)?EXIDX) " AND NOT headers MATCHES "\n +(INTERP|DYNAMIC) ")
         set(failed 0)
-        if(NOT CMAKE_CROSSCOMPILING OR CMAKE_CROSSCOMPILING_EMULATOR)
+        set(runner "")
+        if(CMAKE_CROSSCOMPILING AND CMAKE_CROSSCOMPILING_EMULATOR)
+          list(GET CMAKE_CROSSCOMPILING_EMULATOR 0 emulator)
+          find_program(runner "${emulator}" NO_CACHE)
+        endif()
+        if(NOT CMAKE_CROSSCOMPILING OR runner)
           execute_process(COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} ${dir}/program
             RESULT_VARIABLE failed OUTPUT_QUIET ERROR_QUIET)
         endif()

@@ -29,5 +29,20 @@ source "$BATS_TEST_DIRNAME/helper.bash"
   grep -q 'hello: linking dynamically (this toolchain cannot link statically)' "$BATS_TEST_TMPDIR/b.log"
   rm "$BATS_TEST_TMPDIR/refuse"
   configure "$BATS_TEST_TMPDIR/b"
-  grep 'hello: linking statically' "$BATS_TEST_TMPDIR/b.log" || { cat "$BATS_TEST_TMPDIR/b.log"; return 1; }
+  # Linked as a first configure with the same compiler links, start files and all.
+  configure "$BATS_TEST_TMPDIR/fresh"
+  grep 'hello: linking statically' "$BATS_TEST_TMPDIR/b.log" &&
+    [ "$(grep 'hello: linking' "$BATS_TEST_TMPDIR/b.log")" = "$(grep 'hello: linking' "$BATS_TEST_TMPDIR/fresh.log")" ] ||
+    { grep 'hello: linking' "$BATS_TEST_TMPDIR/b.log" "$BATS_TEST_TMPDIR/fresh.log"; return 1; }
+}
+
+@test "where the ordinary start files give no static program, -static does, and configuring says why" {
+  compiler=$BATS_TEST_TMPDIR/g++
+  write_refusing_compiler "$compiler" '-Wl,--no-dynamic-linker'
+  configure "$BATS_TEST_TMPDIR/b"
+  grep -q 'hello: linking statically (.*); static start files' "$BATS_TEST_TMPDIR/b.log" &&
+    grep -q 'hello: start files: those for static programs (this toolchain links no static program' \
+      "$BATS_TEST_TMPDIR/b.log" || { cat "$BATS_TEST_TMPDIR/b.log"; return 1; }
+  cmake --build "$BATS_TEST_TMPDIR/b" >/dev/null
+  is_static "$BATS_TEST_TMPDIR/b/hello"
 }
