@@ -80,15 +80,18 @@ endfunction()
 # Sets RESULT to the command that runs the program built here, as an
 # environment variable's value (a CMake list with its semicolons escaped):
 # empty for a native build, else the cross-compiling emulator. Wine then keeps
-# its state in this build folder, adds nothing to the user's home and prints
-# no diagnostics of its own; other emulators ignore its variables.
+# its state in HELLO_WINEPREFIX (in this build folder unless told), adds
+# nothing to the user's home and prints no diagnostics of its own; other
+# emulators ignore its variables.
 function(hello_emulator_words result)
   set(words "")
   if(CMAKE_CROSSCOMPILING_EMULATOR)
+    set(HELLO_WINEPREFIX ${PROJECT_BINARY_DIR}/wine CACHE PATH
+      "Where wine keeps the Windows system it runs the program in; made on first use")
     # Wine 10 aborts (free(): invalid pointer) whenever TMPDIR is set and
     # there is no /run/user/UID, as for root without a login session: its
     # server's folder goes where wine puts it by itself (/tmp/.wine-UID).
-    set(words env -u TMPDIR "WINEPREFIX=${PROJECT_BINARY_DIR}/wine" WINEDEBUG=-all
+    set(words env -u TMPDIR "WINEPREFIX=${HELLO_WINEPREFIX}" WINEDEBUG=-all
       WINEDLLOVERRIDES=winemenubuilder.exe=d ${CMAKE_CROSSCOMPILING_EMULATOR})
   endif()
   string(REPLACE ";" "\\;" words "${words}")

@@ -25,6 +25,9 @@ cd "$copy" || exit 2
 # The copy's checks use the tools npm installed for the project's own.
 options=()
 [ -z "${HELLO_NODE_MODULES:-}" ] || options+=(-D "HELLO_NODE_MODULES=$HELLO_NODE_MODULES")
+# Wine's Windows system, made once by the project's own build of the preset,
+# rather than again in every copy (seconds each).
+[ ! -d "$HELLO_SOURCE_DIR/build/$preset/wine" ] || options+=(-D "HELLO_WINEPREFIX=$HELLO_SOURCE_DIR/build/$preset/wine")
 # Of a bats check, only the cases that judge the mutant.
 [ -z "${cases:-}" ] || options+=(-D "HELLO_CASES=$check=$cases")
 # A configure or lint check works on the sources alone: the copy is only configured.
