@@ -10,13 +10,14 @@ source "$BATS_TEST_DIRNAME/helper.bash"
 readme_command() { sed -n "s/^$1: \`\(.*\)\`\$/\1/p" "$HELLO_SOURCE_DIR/README.md"; }
 
 # The copy has neither .git nor MANIFEST, as the forge's download of the
-# sources has not.
-setup() {
-  clone="$BATS_TEST_TMPDIR/fresh clone"
+# sources has not. The cases share it: each runs the commands it checks, and
+# finds built what an earlier case built.
+setup_file() {
+  clone="$BATS_FILE_TMPDIR/fresh clone"
   copy_project "$clone"
   rm "$clone/MANIFEST"
-  cd "$clone" || return
 }
+setup() { cd "$BATS_FILE_TMPDIR/fresh clone" || return; }
 
 @test "Build and run: an optimised, static program that greets" {
   command=$(readme_command 'Build and run')
