@@ -22,9 +22,17 @@ needs() {
   command -v "$1" >/dev/null || skip "$1 is not installed here (Debian: apt-get install ${2:-$1})"
 }
 
-# Copies the project's files into the new folder $1, as a fresh clone has them.
+# Copies the project's files into the new folder $1, as a fresh clone has
+# them: in a git checkout, the files git tracks, as the work tree has them; in
+# an unpacked source package, every file but the build folder.
 copy_project() {
-  cmake -D FROM="$HELLO_SOURCE_DIR" -D TO="$1" -P "$HELLO_SOURCE_DIR/cmake/ProjectFiles.cmake"
+  local from=$HELLO_SOURCE_DIR
+  mkdir "$1" || return
+  if [ "$(git -C "$from" rev-parse --show-toplevel 2>/dev/null)" = "$(realpath "$from")" ]; then
+    git -C "$from" ls-files -z | tar -C "$from" --null --ignore-failed-read -T - -cf - 2>/dev/null | tar -xf - -C "$1"
+  else
+    tar -C "$from" --exclude=./build --exclude=./.git -cf - . | tar -xf - -C "$1"
+  fi
 }
 
 # Configures the project (or the one in folder FOLDER when the arguments give

@@ -9,13 +9,12 @@ source "$BATS_TEST_DIRNAME/helper.bash"
 
 readme_command() { sed -n "s/^$1: \`\(.*\)\`\$/\1/p" "$HELLO_SOURCE_DIR/README.md"; }
 
-# The copy has neither .git nor MANIFEST, as the forge's download of the
+# The copy has no .git, as the forge's download of the
 # sources has not. The cases share it: each runs the commands it checks, and
 # finds built what an earlier case built.
 setup_file() {
   clone="$BATS_FILE_TMPDIR/fresh clone"
   copy_project "$clone"
-  rm "$clone/MANIFEST"
 }
 setup() { cd "$BATS_FILE_TMPDIR/fresh clone" || return; }
 

@@ -18,7 +18,9 @@ copy=$PWD/$name
 not_judged() { echo "mutant $name: not judged: $*"; exit 1; }
 
 rm -rf "$copy"
-"$cmake" -D FROM="$HELLO_SOURCE_DIR" -D TO="$copy" -P "$HELLO_SOURCE_DIR/cmake/ProjectFiles.cmake" || exit 2
+# shellcheck source=../common.bash
+source "$(dirname "$0")/../common.bash"
+copy_project "$copy" || exit 2
 sed -i -e "$edit" "$copy/$file" || exit 2
 cmp -s "$HELLO_SOURCE_DIR/$file" "$copy/$file" && not_judged "the edit no longer applies to $file"
 cd "$copy" || exit 2

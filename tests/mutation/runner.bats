@@ -13,7 +13,6 @@ source "$BATS_TEST_DIRNAME/../common.bash"
 write_project() {
   project=$BATS_TEST_TMPDIR/project
   rm -rf "$project" && mkdir -p "$project/cmake"
-  cp "$HELLO_SOURCE_DIR/cmake/ProjectFiles.cmake" "$project/cmake/"
   echo 'broken: no' >"$project/target.txt"
   cat >"$project/CMakeLists.txt" <<EOF_PROJECT
 cmake_minimum_required(VERSION 3.25)
@@ -28,7 +27,6 @@ EOF_PROJECT
   # shellcheck disable=SC2016 # CMake's own ${sourceDir}
   printf '{"version": 6, "configurePresets": [{"name": "p", "generator": "Ninja", "binaryDir": "${sourceDir}/build/p"}],
     "buildPresets": [{"name": "p", "configurePreset": "p"}]}\n' >"$project/CMakePresets.json"
-  printf 'CMakeLists.txt\nCMakePresets.json\ncmake/ProjectFiles.cmake\ntarget.txt\n' >"$project/MANIFEST"
   printf 'm\tp\tjudge\ttarget.txt\ts/no/yes/\n' >"$BATS_TEST_TMPDIR/mutants.tsv"
 }
 
