@@ -245,9 +245,10 @@ function(hello_lay_out_startup target)
       -D ORDER=${order} -P ${CMAKE_CURRENT_FUNCTION_LIST_FILE}
     DEPENDS ${target}-unordered ${CMAKE_CURRENT_FUNCTION_LIST_FILE}
     COMMENT "Recording the functions a run of hello executes" VERBATIM)
-  add_custom_target(${target}-start-up-order DEPENDS ${order})
-  add_dependencies(${target} ${target}-start-up-order)
-  set(ordering -fuse-ld=lld LINKER:--symbol-ordering-file=${order} LINKER:--no-warn-symbol-ordering)
+  # A source of the program, so that it is made before the program is linked.
+  target_sources(${target} PRIVATE ${order})
+  # The path last: a "[" in it would join what follows it into one list item.
+  set(ordering -fuse-ld=lld LINKER:--no-warn-symbol-ordering LINKER:--symbol-ordering-file=${order})
   target_link_options(${target} PRIVATE ${ordering})
   set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${order})
   message(STATUS "hello: start-up layout: the functions one run executes, together (lld)")

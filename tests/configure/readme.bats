@@ -70,3 +70,12 @@ setup() { cd "$BATS_FILE_TMPDIR/fresh clone" || return; }
   for needed in g++ cmake ninja-build bats; do [[ " $packages " == *" $needed "* ]]; done
   for package in $packages; do apt-cache show "$package" >/dev/null; done
 }
+
+@test "in a folder whose path has '[', the project builds, passes its suite and installs" {
+  src="$BATS_TEST_TMPDIR/br[ack"
+  copy_project "$src"
+  configure "$src/build" -S "$src"
+  build_and_test "$src/build"
+  DESTDIR=$BATS_TEST_TMPDIR/root cmake --install "$src/build" >/dev/null
+  [ "$("$BATS_TEST_TMPDIR/root/usr/local/bin/hello")" = "$greeting_line" ]
+}
