@@ -1,20 +1,12 @@
 # SPDX-FileCopyrightText: 2026 The hello-cxx developers
 # SPDX-License-Identifier: MIT
-# What hello knows about toolchains. Each option is applied only where the
-# toolchain accepts it, so that any C++ toolchain gets at least a plain,
-# working build. Probes are cached as CMake caches checks: after installing
-# or removing libraries, configure with --fresh to probe again.
+# What hello knows about toolchains: each option is applied only where the
+# toolchain accepts it, so that any C++ toolchain gets a plain, working build.
+# Probes are cached as CMake's checks are: configure with --fresh to probe
+# again. Why hello links as it does: bench/README.md.
 #
-# A run of hello is nearly all process start-up, and most of a dynamic C++
-# program's start-up is the loader resolving libstdc++: a build of one's own
-# links statically. A distribution's build links dynamically, so that library
-# updates reach it, as a position-independent executable with full RELRO and
-# immediate binding. Compiler hardening flags are left to the packager's
-# CXXFLAGS: they change no instruction of this program.
-#
-# As a script, records the functions one run of PROGRAM executes, sorted, in
-# ORDER (the start-up layout, below), in an empty environment so that the
-# builder's locale or time zone do not change it:
+# As a script, writes to ORDER the functions one run of PROGRAM executes, run
+# with no environment, so that the builder's locale or zone cannot change it:
 #   cmake -D VALGRIND=... -D PROGRAM=... -D ORDER=... -P cmake/Toolchain.cmake
 if(CMAKE_SCRIPT_MODE_FILE)
   execute_process(COMMAND env -i "${VALGRIND}" --tool=callgrind --demangle=no --compress-strings=no
@@ -35,16 +27,15 @@ set(HELLO_STATIC AUTO CACHE STRING "Link statically: ON, OFF, or AUTO \
 (ON, but OFF for a distribution's build: install prefix /usr, or BUILD_SHARED_LIBS)")
 set_property(CACHE HELLO_STATIC PROPERTY STRINGS AUTO ON OFF)
 
-# Links TARGET for the fastest start-up the toolchain allows, says how and
-# why in one line, and records on the target what the checks of the binary
-# expect: HELLO_LINKS_STATICALLY, HELLO_START_FILES (ordinary or static) and
-# HELLO_ELF_HARDENING (of pie, relro, now).
+# Links TARGET statically (dynamically for a distribution's build, as a
+# hardened PIE), says how and why, and records on it what the checks of the
+# binary expect: HELLO_LINKS_STATICALLY, HELLO_START_FILES (ordinary or
+# static) and HELLO_ELF_HARDENING (of pie, relro, now).
 function(hello_link_for_fast_startup target)
   set(CMAKE_REQUIRED_QUIET ON)
-  set(applied "")
-  set(left_out "")
-  set(hardening "")
-  set(start_files "")
+  foreach(list IN ITEMS applied left_out hardening start_files)
+    set(${list} "")
+  endforeach()
   string(TOUPPER "${HELLO_STATIC}" static)
   cmake_path(SET prefix NORMALIZE "${CMAKE_INSTALL_PREFIX}/")
   set(reason "HELLO_STATIC=${HELLO_STATIC}")
@@ -157,31 +148,20 @@ macro(hello_link_option_if_accepted cache_name option)
 endmacro()
 
 # Sets OUT to the options that link a program statically (none where the
-# toolchain cannot), and START_FILES to which start files they bring on ELF.
-#
-# The compiler's -static brings the start files made for static programs
-# (GCC's crtbeginT.o), which register the frame tables with the unwinder at
-# every start; since GCC 13 that sorts every frame of libstdc++, over four
-# fifths of a static hello's instructions. Linked as an ordinary executable
-# whose libraries all come from static archives, the program gets the
-# ordinary start files, and the unwinder reads the linker's index of the
-# frames (PT_GNU_EH_FRAME, or ARM's EXIDX) only when something throws. That
-# way is taken where a program that throws, linked so, is a static ELF file
-# with that index and catches what it throws (a cross build whose emulator
-# cannot run it is judged by its headers alone).
+# toolchain cannot), and START_FILES to the start files they bring on ELF:
+# the ordinary ones, which register no frame tables at start-up, where a
+# program that throws, linked so, is a static ELF file with the linker's
+# index of its frames and catches what it throws (judged by its headers alone
+# where a cross build's emulator cannot run it); else -static's.
 function(hello_find_static_link out start_files)
   set(ordinary -no-pie -static-libgcc LINKER:-static LINKER:--no-dynamic-linker)
   if(CMAKE_EXECUTABLE_FORMAT STREQUAL "ELF" AND CMAKE_READELF AND NOT DEFINED HELLO_ORDINARY_START)
     set(dir ${CMAKE_BINARY_DIR}/CMakeFiles/hello-static-link)
-    # What try_run keeps where it cannot run the program.
-    set(HELLO_STATIC_PROBE_RAN FAILED_TO_RUN CACHE INTERNAL "The static link probe's exit status")
+    set(HELLO_STATIC_PROBE_RAN FAILED_TO_RUN CACHE INTERNAL "What try_run keeps where it cannot run")
     try_run(HELLO_STATIC_PROBE_RAN linked ${dir} SOURCES ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/throw-and-catch.cpp
       LINK_OPTIONS ${ordinary} COPY_FILE ${dir}/program)
-    set(headers "")
-    if(linked)
-      execute_process(COMMAND ${CMAKE_READELF} --program-headers --wide ${dir}/program
-        OUTPUT_VARIABLE headers ERROR_QUIET)
-    endif()
+    execute_process(COMMAND ${CMAKE_READELF} --program-headers --wide ${dir}/program
+      OUTPUT_VARIABLE headers ERROR_QUIET)
     string(REGEX MATCH " (GNU_EH_FRAME|(ARM_)?EXIDX) " indexed "${headers}")
     string(REGEX MATCH "\n +(INTERP|DYNAMIC) " dynamic "${headers}")
     set(accepted OFF)
@@ -205,14 +185,9 @@ function(hello_find_static_link out start_files)
   endif()
 endfunction()
 
-# Start-up code laid out together. A static hello's run is mostly page faults
-# on the C and C++ libraries' start-up code, scattered over the program.
-# Linked again with the functions one run executes side by side, it faults a
-# third as often above the smallest static C program, with not one
-# instruction changed. The order comes from a run of the same program linked
-# without it, under callgrind, at build time, so it follows the libraries
-# installed; lld places the functions. Where that cannot be done the layout
-# is the linker's own, and configuring says so.
+# Links TARGET with the functions one run executes side by side (lld places
+# them), in the order a run of the same program linked without it shows
+# under callgrind at build time; where that cannot be done, says why.
 function(hello_lay_out_startup target)
   set(order ${CMAKE_CURRENT_BINARY_DIR}/start-up-layout/order.txt)
   find_program(HELLO_VALGRIND valgrind)
@@ -254,10 +229,9 @@ function(hello_lay_out_startup target)
   message(STATUS "hello: start-up layout: the functions one run executes, together (lld)")
 endfunction()
 
-# `cmake --install --strip` and the packages strip with CMAKE_STRIP and ignore
-# its failure. Some strip programs cannot strip a static program (llvm-strip
-# 14 refuses glibc's .rela.plt), which would keep the symbols silently: try
-# CMAKE_STRIP on one, and where it fails, the GNU strip of the target.
+# `cmake --install --strip` and CPack ignore CMAKE_STRIP's failure, and some
+# cannot strip a static program (llvm-strip 14): where CMAKE_STRIP fails on
+# one, the target's GNU strip is taken.
 function(hello_find_strip_for_static_programs)
   set(dir ${CMAKE_BINARY_DIR}/CMakeFiles/hello-strip-check)
   if(CMAKE_STRIP)
