@@ -4,22 +4,6 @@
 # toolchain accepts it, so that any C++ toolchain gets a plain, working build.
 # Probes are cached as CMake's checks are: configure with --fresh to probe
 # again. Why hello links as it does: bench/README.md.
-#
-# As a script, writes to ORDER the functions one run of PROGRAM executes, run
-# with no environment, so that the builder's locale or zone cannot change it:
-#   cmake -D VALGRIND=... -D PROGRAM=... -D ORDER=... -P cmake/Toolchain.cmake
-if(CMAKE_SCRIPT_MODE_FILE)
-  execute_process(COMMAND env -i "${VALGRIND}" --tool=callgrind --demangle=no --compress-strings=no
-    "--callgrind-out-file=${ORDER}.callgrind" "${PROGRAM}" OUTPUT_QUIET ERROR_QUIET COMMAND_ERROR_IS_FATAL ANY)
-  file(STRINGS "${ORDER}.callgrind" functions REGEX "^fn=")
-  list(TRANSFORM functions REPLACE "^fn=" "")
-  list(REMOVE_DUPLICATES functions)
-  list(SORT functions)
-  list(JOIN functions "\n" functions)
-  file(WRITE "${ORDER}" "${functions}\n")
-  return()
-endif()
-
 include(CheckLinkerFlag)
 include(CheckPIESupported)
 include(${CMAKE_CURRENT_LIST_DIR}/Runtimes.cmake)
@@ -215,11 +199,12 @@ function(hello_lay_out_startup target)
   endif()
   set_target_properties(${target}-unordered PROPERTIES CXX_EXTENSIONS OFF CXX_STANDARD 17
     RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/start-up-layout)
-  add_custom_command(OUTPUT ${order}
-    COMMAND ${CMAKE_COMMAND} -D VALGRIND=${HELLO_VALGRIND} -D PROGRAM=$<TARGET_FILE:${target}-unordered>
-      -D ORDER=${order} -P ${CMAKE_CURRENT_FUNCTION_LIST_FILE}
-    DEPENDS ${target}-unordered ${CMAKE_CURRENT_FUNCTION_LIST_FILE}
-    COMMENT "Recording the functions a run of hello executes" VERBATIM)
+  # Run with no environment, so that the builder's locale or zone cannot change it.
+  add_custom_command(OUTPUT ${order} COMMAND sh -c "env -i \"$0\" --tool=callgrind --demangle=no \
+--compress-strings=no --callgrind-out-file=\"$1.callgrind\" \"$2\" >/dev/null 2>&1 && \
+sed -n 's/^fn=//p' \"$1.callgrind\" | LC_ALL=C sort -u >\"$1\"" ${HELLO_VALGRIND} ${order}
+      $<TARGET_FILE:${target}-unordered>
+    DEPENDS ${target}-unordered COMMENT "Recording the functions a run of hello executes" VERBATIM)
   # A source of the program, so that it is made before the program is linked.
   target_sources(${target} PRIVATE ${order})
   # The path last: a "[" in it would join what follows it into one list item.
