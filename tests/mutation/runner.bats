@@ -48,7 +48,7 @@ run_mutant() {
     [ "$status" -eq "$expected_status" ] && grep -q "$expected" <<<"$output" ||
       { echo "$output"; echo "expected status $expected_status and: $expected"; return 1; }
   done <<'EOF_CASES'
-! mutant|echo 'ok 1 fine'|1|mutant m: not judged: judge gave no verdict: .*Not Run
+mutant && exit 1; true|echo 'ok 1 fine'|1|mutant m: not judged: judge gave no verdict: .*Not Run
 true|echo 'ok 1 fine'|1|mutant m: judge passed against it
 true|mutant && echo 'not ok 1 broken' && exit 1; echo 'ok 1 fine'|0|mutant m: caught by judge: .*not ok 1 broken
 true|echo 'not ok 1 broken'; exit 1|1|mutant m: not judged: judge does not pass on an unbroken copy .*: Failed
