@@ -69,8 +69,8 @@ if [ "$(cat "$control/stamp" 2>/dev/null)" != "$stamp" ]; then
   # Without the lock's descriptor, which a lingering child (wineserver) would hold.
   rm -rf "$control" && copy_project "$control" && run_check "$control" 9>&- && echo "$stamp" >"$control/stamp"
 fi
-control_verdict=$(cat "$control/verdict") number=$(cat "$control/number" 2>/dev/null)
-numbered_cases=$(grep -cE "^$number: (not )?ok [0-9]+" "$control/check.log" 2>/dev/null)
+control_verdict=$(cat "$control/verdict")
+numbered_cases=$(grep -cE "^$(cat "$control/number" 2>/dev/null): (not )?ok [0-9]+" "$control/check.log" 2>/dev/null)
 exec 9>&-
 [ "$control_verdict" = Passed ] || not_judged "$check does not pass on an unbroken copy ($control): $control_verdict"
 
@@ -80,6 +80,7 @@ case $(cat "$copy/verdict") in
   Failed) ;;
   *) cat "$copy/check.log"; not_judged "$(cat "$copy/verdict")" ;;
 esac
+number=$(cat "$copy/number")
 if [ "$numbered_cases" -gt 0 ]; then
   seen=$(grep -m 1 -E "^$number: not ok [0-9]+" "$copy/check.log") ||
     { cat "$copy/check.log"; not_judged "$check failed without a failing case"; }
