@@ -4,10 +4,12 @@
 # Usage: run-mutant.sh NAME
 # Makes mutant NAME of mutants.tsv: copies the project in HELLO_SOURCE_DIR into
 # folder NAME, breaks the mutant's file there with its sed script, builds the
-# copy with the mutant's preset, and passes when the mutant's check ran and
-# one of its own cases failed against it, printing that failure. A check that
-# could not run (its set-up failed, it was skipped, a tool was missing) has
-# not judged the mutant, and neither has one that failed without a failing case.
+# copy with the mutant's preset and runs the mutant's check on it. The mutant
+# is caught (status 0) only when the check passes on an unbroken copy, the
+# control, and fails against the mutant by a case of its own: a "not ok" line
+# where the check reports numbered cases (bats, the benchmark), else its one
+# command. A check that failed on the control too, could not run, skipped,
+# or failed in its set-up has not judged the mutant.
 set -uo pipefail
 [ $# -eq 1 ] || { echo "usage: $0 NAME" >&2; exit 2; }
 # HELLO_MUTANTS names another table (the runner's own check uses one).
@@ -17,13 +19,8 @@ cmake=${CMAKE_COMMAND:-cmake} ctest=${CTEST_COMMAND:-ctest}
 copy=$PWD/$name
 not_judged() { echo "mutant $name: not judged: $*"; exit 1; }
 
-rm -rf "$copy"
 # shellcheck source=../common.bash
 source "$(dirname "$0")/../common.bash"
-copy_project "$copy" || exit 2
-sed -i -e "$edit" "$copy/$file" || exit 2
-cmp -s "$HELLO_SOURCE_DIR/$file" "$copy/$file" && not_judged "the edit no longer applies to $file"
-cd "$copy" || exit 2
 # The copy's checks use the tools npm installed for the project's own.
 options=()
 [ -z "${HELLO_NODE_MODULES:-}" ] || options+=(-D "HELLO_NODE_MODULES=$HELLO_NODE_MODULES")
@@ -35,22 +32,59 @@ options=()
 # A configure or lint check works on the sources alone: the copy is only configured.
 build=(--build --preset "$preset")
 case $check in configure.* | lint.*) build=(-E true) ;; esac
-if ! "$cmake" --preset "$preset" "${options[@]}" >configure.log 2>&1 || ! "$cmake" "${build[@]}" >build.log 2>&1; then
-  cat configure.log build.log 2>/dev/null | tail -n 20
-  not_judged "the copy did not build"
+
+# Builds copy $1 and runs the check there into $1/check.log, the check's
+# number into $1/number; writes into $1/verdict how it ended: Passed, Failed,
+# or why it gave no verdict.
+run_check() {
+  if ! (cd "$1" && "$cmake" --preset "$preset" "${options[@]}" >configure.log 2>&1 && "$cmake" "${build[@]}" >build.log 2>&1); then
+    cat "$1/configure.log" "$1/build.log" 2>/dev/null | tail -n 20
+    echo "the copy did not build" >"$1/verdict"
+    return
+  fi
+  # -R also lists the checks that set up its fixtures; -V prefixes each line a test prints with its number.
+  "$ctest" --test-dir "$1/build/$preset" -N -R "^${check//./\\.}\$" |
+    awk -v check="$check" '$NF == check { sub(/.*#/, "", $2); sub(/:/, "", $2); print $2 }' >"$1/number"
+  [ -s "$1/number" ] || { echo "no check named $check" >"$1/verdict"; return; }
+  "$ctest" --test-dir "$1/build/$preset" -V -R "^${check//./\\.}\$" >"$1/check.log" 2>&1
+  local line
+  line=$(grep -E "^ *[0-9]+/[0-9]+ Test +#$(cat "$1/number"): " "$1/check.log")
+  case $line in
+    *' Passed '*) echo Passed ;;
+    *'***Failed '*) echo Failed ;;
+    *) echo "$check gave no verdict: ${line:-no result}" ;;
+  esac >"$1/verdict"
+}
+
+rm -rf "$copy" && copy_project "$copy" || exit 2
+# The control runs once per ctest run (this script's parent, by its start
+# time), sources, check, preset and cases: mutants judged alike wait for it.
+stamp=$(cd "$copy" && { echo "$PPID $(cut -d ' ' -f 22 "/proc/$PPID/stat" 2>/dev/null)"
+  find . -type f -print0 | LC_ALL=C sort -z | xargs -0 sha1sum; } | sha1sum)
+sed -i -e "$edit" "$copy/$file" || exit 2
+cmp -s "$HELLO_SOURCE_DIR/$file" "$copy/$file" && not_judged "the edit no longer applies to $file"
+control=$(dirname "$PWD")/mutation-controls/$check.$preset.$(sha1sum <<<"$cases" | cut -c 1-8)
+mkdir -p "${control%/*}" && exec 9>"$control.lock" && flock 9 || exit 2
+if [ "$(cat "$control/stamp" 2>/dev/null)" != "$stamp" ]; then
+  # Without the lock's descriptor, which a lingering child (wineserver) would hold.
+  rm -rf "$control" && copy_project "$control" && run_check "$control" 9>&- && echo "$stamp" >"$control/stamp"
 fi
-# The check's number; -R also lists the checks that set up its fixtures.
-number=$("$ctest" --test-dir "build/$preset" -N -R "^${check//./\\.}\$" | awk -v check="$check" '$NF == check { sub(/.*#/, "", $2); sub(/:/, "", $2); print $2 }')
-[ -n "$number" ] || not_judged "no check named $check"
-# -V prefixes each line a test prints with its number.
-"$ctest" --test-dir "build/$preset" -V -R "^${check//./\\.}\$" >check.log 2>&1
-verdict=$(grep -E "^ *[0-9]+/[0-9]+ Test +#$number: " check.log)
-case $verdict in
-  *' Passed '*) cat check.log; echo "mutant $name: $check passed against it"; exit 1 ;;
-  *'***Failed '*) ;;
-  *) cat check.log; not_judged "$check did not run to its end: ${verdict:-no result}" ;;
+control_verdict=$(cat "$control/verdict")
+numbered_cases=$(grep -cE "^$(cat "$control/number" 2>/dev/null): (not )?ok [0-9]+" "$control/check.log" 2>/dev/null)
+exec 9>&-
+[ "$control_verdict" = Passed ] || not_judged "$check does not pass on an unbroken copy ($control): $control_verdict"
+
+run_check "$copy"
+case $(cat "$copy/verdict") in
+  Passed) cat "$copy/check.log"; echo "mutant $name: $check passed against it"; exit 1 ;;
+  Failed) ;;
+  *) cat "$copy/check.log"; not_judged "$(cat "$copy/verdict")" ;;
 esac
-# A failing case: a bats case, the benchmark's verdict, or a lint finding.
-seen=$(grep -m 1 -E "^$number: (not ok|bench: |finding: )" check.log) ||
-  { cat check.log; not_judged "$check failed without a failing case"; }
+number=$(cat "$copy/number")
+if [ "$numbered_cases" -gt 0 ]; then
+  seen=$(grep -m 1 -E "^$number: not ok [0-9]+" "$copy/check.log") ||
+    { cat "$copy/check.log"; not_judged "$check failed without a failing case"; }
+else
+  seen="its command failed: $(grep -m 1 -E "Test +#$number: " "$copy/check.log")"
+fi
 echo "mutant $name: caught by $check: ${seen:0:200}"
