@@ -63,9 +63,10 @@ doc_block() {
 
 @test "every workflow the docs name exists" {
   mapfile -t workflows < <(cmake --workflow --list-presets | sed -n 's/^ *"\([^"]*\)".*/\1/p')
-  for preset in $(cat "$HELLO_SOURCE_DIR"/{README,HACKING,bench/README}.md | grep -Eo 'workflow --preset [a-zA-Z0-9-]+' | grep -v '[A-Z]' | cut -d' ' -f3); do
+  while read -r preset; do
     [[ " ${workflows[*]} " == *" $preset "* ]] || { echo "no workflow $preset"; return 1; }
-  done
+  done < <(grep -Eoh 'workflow --preset [a-zA-Z0-9-]+' "$HELLO_SOURCE_DIR"/{README,HACKING,bench/README}.md |
+    grep -v '[A-Z]' | cut -d' ' -f3)
 }
 
 @test "Build and test: the suite passes on a static program" {
@@ -84,9 +85,9 @@ doc_block() {
   [ "$(wc -l <rows)" -ge 9 ] || { cat rows; echo "no platform table"; return 1; }
   while IFS='|' read -r _ platform _ _ where command _; do
     [[ $where == *'not run here'* ]] && continue
-    for preset in $(grep -Eo 'preset [a-zA-Z0-9-]+' <<<"$command" | grep -v '[A-Z]' | cut -d' ' -f2); do
+    while read -r preset; do
       [[ " ${workflows[*]} " == *" $preset "* ]] || { echo "$platform: no workflow $preset"; return 1; }
-    done
+    done < <(grep -Eo 'preset [a-zA-Z0-9-]+' <<<"$command" | grep -v '[A-Z]' | cut -d' ' -f2)
   done <rows
   for workflow in "${workflows[@]}"; do
     [[ $workflow == linux-* ]] || continue
