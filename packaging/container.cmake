@@ -1,10 +1,9 @@
 # SPDX-FileCopyrightText: 2026 The hello-cxx developers
 # SPDX-License-Identifier: MIT
 # The container image: an OCI image layout, as a tar, whose index names one
-# image index of VERSION listing an image for each workflow preset named
-# default (the host's) or linux-*: one layer of the static program, /hello,
-# and its licences, /licenses/, from the preset's archive in HELLO_PACKAGE_DIR
-# (made by the workflow if missing). Run as
+# image index of VERSION with an image for each workflow preset named default
+# (the host's) or linux-*: one layer of /hello and /licenses/ from the preset's
+# archive in HELLO_PACKAGE_DIR, which the workflow makes if it is missing. Run as
 #   cmake -D HELLO_SOURCE_DIR=... -D HELLO_PACKAGE_DIR=... -D HELLO_PACKAGE_NAME=... -D HELLO_VERSION=...
 #     -D HELLO_RELEASE_EPOCH=... -D HELLO_WORK_DIR=... [-D HELLO_OUTPUT_DIR=...] -P container.cmake
 cmake_minimum_required(VERSION 3.25)
@@ -19,11 +18,9 @@ find_program(umoci umoci)
 if(NOT umoci)
   message(FATAL_ERROR "hello: the container image needs umoci (Debian: apt-get install umoci)")
 endif()
-# Files as root's, readable by all, at the release's time, whoever packs them
-# under whichever umask.
+# Root's files, readable by all, of the release's time, whoever packs them.
 set(tar tar --sort=name --owner=0 --group=0 --numeric-owner --mode=u+w,go-w,a+rX --mtime=@$ENV{SOURCE_DATE_EPOCH})
-# The OCI platform of each processor, as `uname -m` and so the archives name
-# it, where the two names differ.
+# Each processor's OCI platform, where it differs from the archives' (uname -m's) name.
 set(oci_platforms " x86_64=amd64 aarch64=arm64 armv5tel=arm/v5 armv7l=arm/v7 i686=386 mips=mipsle mips64=mips64le")
 
 # The archive that configure preset PRESET's build folder packs.
@@ -62,8 +59,7 @@ foreach(entry RANGE ${last})
   string(REGEX REPLACE ".*=" "" platform "${platform}")
   message(STATUS "hello: image of linux/${platform} from ${archive}")
 
-  # What the layer carries is licensed as the archive's SBOM says of the
-  # application and of its components.
+  # Licensed as the archive's SBOM says of the application and its components.
   file(READ ${archive}.cdx.json sbom)
   string(JSON application GET "${sbom}" metadata component licenses)
   string(JSON components GET "${sbom}" components)
