@@ -1,13 +1,11 @@
 # SPDX-FileCopyrightText: 2026 The hello-cxx developers
 # SPDX-License-Identifier: MIT
 # The container image: an OCI image layout, as a tar, whose index names one
-# image index of VERSION listing an image for each Linux architecture. Each
-# image is one layer of the static program alone, /hello, and its licences in
-# /licenses/, taken from the static archives in HELLO_PACKAGE_DIR. Run as
-#   cmake -D HELLO_PACKAGE_DIR=... -D HELLO_PACKAGE_NAME=... -D HELLO_VERSION=...
-#     -D HELLO_RELEASE_EPOCH=... -D HELLO_WORK_DIR=... -P container.cmake
-# with HELLO_OUTPUT_DIR (the package folder by default) for the image. Given
-# HELLO_SOURCE_DIR, it first runs the workflow of each archive that is missing.
+# image index of VERSION with an image for each workflow preset named default
+# (the host's) or linux-*: one layer of /hello and /licenses/ from the preset's
+# archive in HELLO_PACKAGE_DIR, which the workflow makes if it is missing. Run as
+#   cmake -D HELLO_SOURCE_DIR=... -D HELLO_PACKAGE_DIR=... -D HELLO_PACKAGE_NAME=... -D HELLO_VERSION=...
+#     -D HELLO_RELEASE_EPOCH=... -D HELLO_WORK_DIR=... [-D HELLO_OUTPUT_DIR=...] -P container.cmake
 cmake_minimum_required(VERSION 3.25)
 if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
   set(ENV{SOURCE_DATE_EPOCH} ${HELLO_RELEASE_EPOCH})
@@ -16,128 +14,111 @@ if(NOT HELLO_OUTPUT_DIR)
   set(HELLO_OUTPUT_DIR ${HELLO_PACKAGE_DIR})
 endif()
 string(TIMESTAMP created "%Y-%m-%dT%H:%M:%SZ" UTC)
-foreach(tool IN ITEMS umoci tar)
-  find_program(${tool} ${tool})
-  if(NOT ${tool})
-    message(FATAL_ERROR "hello: the container image needs ${tool} (Debian: apt-get install ${tool})")
-  endif()
-endforeach()
-# umoci records the owner of what it packs: a packer that is not root unpacks
-# rootless, and the bundle tells repack to pack as root.
-execute_process(COMMAND id -u OUTPUT_VARIABLE uid OUTPUT_STRIP_TRAILING_WHITESPACE)
-set(rootless "")
-if(NOT uid STREQUAL "0")
-  set(rootless --rootless)
+find_program(umoci umoci)
+if(NOT umoci)
+  message(FATAL_ERROR "hello: the container image needs umoci (Debian: apt-get install umoci)")
 endif()
+# Root's files, readable by all, of the release's time, whoever packs them.
+set(tar tar --sort=name --owner=0 --group=0 --numeric-owner --mode=u+w,go-w,a+rX --mtime=@$ENV{SOURCE_DATE_EPOCH})
+# Each processor's OCI platform, where it differs from the archives' (uname -m's) name.
+set(oci_platforms " x86_64=amd64 aarch64=arm64 armv5tel=arm/v5 armv7l=arm/v7 i686=386 mips=mipsle mips64=mips64le")
 
-# The archives' processor names (uname -m), the OCI platform of each, and
-# the workflow that makes the archive.
-set(platforms x86_64=amd64=default aarch64=arm64=linux-arm64 armv5tel=arm/v5=linux-armel
-  armv7l=arm/v7=linux-armhf i686=386=linux-i386 mips=mipsle=linux-mipsel
-  mips64=mips64le=linux-mips64el ppc64le=ppc64le=linux-ppc64el s390x=s390x=linux-s390x)
+# The archive that configure preset PRESET's build folder packs.
+function(hello_archive_of preset)
+  include(${HELLO_SOURCE_DIR}/build/${preset}/CPackConfig.cmake OPTIONAL)
+  set(archive ${HELLO_PACKAGE_DIR}/${CPACK_PACKAGE_FILE_NAME}.tar.gz PARENT_SCOPE)
+endfunction()
 
 set(layout ${HELLO_WORK_DIR}/layout)
 file(REMOVE_RECURSE ${HELLO_WORK_DIR})
-file(MAKE_DIRECTORY ${HELLO_WORK_DIR})
 execute_process(COMMAND ${umoci} init --layout ${layout} COMMAND_ERROR_IS_FATAL ANY)
-set(manifests "[]")
-foreach(platform IN LISTS platforms)
-  string(REPLACE "=" ";" platform "${platform}")
-  list(GET platform 0 processor)
-  list(GET platform 1 oci)
-  list(GET platform 2 workflow)
-  string(REPLACE "/" ";" oci "${oci}")
-  list(GET oci 0 architecture)
-  set(archive ${HELLO_PACKAGE_DIR}/${HELLO_PACKAGE_NAME}-${HELLO_VERSION}-linux-${processor}.tar.gz)
-  if(NOT EXISTS ${archive} AND HELLO_SOURCE_DIR)
-    message(STATUS "hello: ${archive} is missing: cmake --workflow --preset ${workflow}")
+set(manifests "")
+set(all_licences "")
+file(READ ${HELLO_SOURCE_DIR}/CMakePresets.json presets)
+string(JSON count LENGTH "${presets}" workflowPresets)
+math(EXPR last "${count} - 1")
+foreach(entry RANGE ${last})
+  string(JSON workflow GET "${presets}" workflowPresets ${entry} name)
+  string(JSON preset GET "${presets}" workflowPresets ${entry} steps 0 name)
+  if(NOT workflow MATCHES "^(default|linux-.*)$")
+    continue()
+  endif()
+  hello_archive_of(${preset})
+  if(NOT EXISTS ${archive})
+    message(STATUS "hello: the archive of ${workflow} is missing: cmake --workflow --preset ${workflow}")
     execute_process(COMMAND ${CMAKE_COMMAND} --workflow --preset ${workflow}
       WORKING_DIRECTORY ${HELLO_SOURCE_DIR} OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
+    hello_archive_of(${preset})
   endif()
-  if(NOT EXISTS ${archive})
-    message(FATAL_ERROR "hello: the image of ${architecture} is made from ${archive}, which is missing")
+  if(NOT archive MATCHES "/([^/]*-linux-([^-/]+))\\.tar\\.gz$" OR NOT EXISTS ${archive})
+    message(FATAL_ERROR "hello: workflow ${workflow} packs no static Linux archive into ${HELLO_PACKAGE_DIR}")
   endif()
-  set(work ${HELLO_WORK_DIR}/${processor})
-  file(ARCHIVE_EXTRACT INPUT ${archive} DESTINATION ${work}/archive)
-  file(GLOB program ${work}/archive/*/bin/hello)
-  file(GLOB licences ${work}/archive/*/share/licenses/${HELLO_PACKAGE_NAME}/*)
+  set(top ${CMAKE_MATCH_1})
+  set(processor ${CMAKE_MATCH_2})
+  string(REGEX MATCH " ${processor}=[^ ]+" platform "${oci_platforms} ${processor}=${processor}")
+  string(REGEX REPLACE ".*=" "" platform "${platform}")
+  message(STATUS "hello: image of linux/${platform} from ${archive}")
 
-  # umoci insert leaves a layer's tar unterminated (0.4.7); unpack and repack
-  # write a whole one.
-  set(image ${layout}:${processor})
-  execute_process(COMMAND ${umoci} new --image ${image} COMMAND_ERROR_IS_FATAL ANY)
-  execute_process(COMMAND ${umoci} unpack ${rootless} --image ${image} ${work}/bundle
-    OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
-  set(rootfs ${work}/bundle/rootfs)
-  file(COPY ${program} DESTINATION ${rootfs}
-    FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-  file(COPY ${licences} DESTINATION ${rootfs}/licenses
-    FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
-  file(CHMOD ${rootfs} ${rootfs}/licenses
-    PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-  execute_process(COMMAND find ${rootfs} -exec touch -h -d @$ENV{SOURCE_DATE_EPOCH} {} +
-    COMMAND_ERROR_IS_FATAL ANY)
-  execute_process(COMMAND ${umoci} repack --image ${image} --history.created ${created}
-    --history.created_by "${HELLO_PACKAGE_NAME} ${HELLO_VERSION}" ${work}/bundle COMMAND_ERROR_IS_FATAL ANY)
+  # Licensed as the archive's SBOM says of the application and its components.
+  file(READ ${archive}.cdx.json sbom)
+  string(JSON application GET "${sbom}" metadata component licenses)
+  string(JSON components GET "${sbom}" components)
+  string(REGEX MATCHALL "\"(expression|id)\" *: *\"[^\"]*\"" licences "${application}${components}")
+  list(TRANSFORM licences REPLACE "^.*\"([^\"]*)\"$" "\\1")
+  list(TRANSFORM licences REPLACE "^(.* OR .*)$" "(\\1)")
+  list(REMOVE_DUPLICATES licences)
+  list(APPEND all_licences ${licences})
+  list(JOIN licences " AND " licences)
+
+  # Each image is made in a layout of its own, whose index then names it alone.
+  set(work ${HELLO_WORK_DIR}/${processor})
+  file(ARCHIVE_EXTRACT INPUT ${archive} DESTINATION ${work})
+  execute_process(COMMAND ${tar} -cf ${work}/layer.tar -C ${work}/${top} bin/hello share/licenses/${HELLO_PACKAGE_NAME}
+    --transform "s|^bin/||;s|^share/licenses/${HELLO_PACKAGE_NAME}|licenses|" COMMAND_ERROR_IS_FATAL ANY)
+  execute_process(COMMAND ${umoci} init --layout ${work}/layout COMMAND_ERROR_IS_FATAL ANY)
+  execute_process(COMMAND ${umoci} new --image ${work}/layout COMMAND_ERROR_IS_FATAL ANY)
+  execute_process(COMMAND ${umoci} raw add-layer --image ${work}/layout --history.created ${created}
+    --history.created_by "${HELLO_PACKAGE_NAME} ${HELLO_VERSION}" ${work}/layer.tar COMMAND_ERROR_IS_FATAL ANY)
   # No shell, no environment, a user that is nobody.
-  execute_process(COMMAND ${umoci} config --image ${image} --os linux --architecture ${architecture}
+  string(REGEX MATCH "^[^/]+" architecture ${platform})
+  execute_process(COMMAND ${umoci} config --image ${work}/layout --os linux --architecture ${architecture}
     --config.entrypoint /hello --config.user 65534:65534 --clear config.env --created ${created}
     --author "The hello-cxx developers" --history.created ${created} --history.created_by "entrypoint /hello"
     --manifest.annotation org.opencontainers.image.version=${HELLO_VERSION}
-    --manifest.annotation org.opencontainers.image.licenses=MIT
+    --manifest.annotation "org.opencontainers.image.licenses=${licences}"
     --manifest.annotation org.opencontainers.image.title=${HELLO_PACKAGE_NAME}
-    --manifest.annotation org.opencontainers.image.created=${created}
-    COMMAND_ERROR_IS_FATAL ANY)
-  execute_process(COMMAND ${umoci} gc --layout ${layout} COMMAND_ERROR_IS_FATAL ANY)
+    --manifest.annotation org.opencontainers.image.created=${created} COMMAND_ERROR_IS_FATAL ANY)
+  execute_process(COMMAND ${umoci} gc --layout ${work}/layout COMMAND_ERROR_IS_FATAL ANY)
+  file(COPY ${work}/layout/blobs DESTINATION ${layout})
 
-  # The image's manifest, as the layout's index names it, goes into the
-  # image index with its platform.
-  file(READ ${layout}/index.json index)
-  string(JSON count LENGTH "${index}" manifests)
-  math(EXPR last "${count} - 1")
-  foreach(entry RANGE ${last})
-    string(JSON ref GET "${index}" manifests ${entry} annotations org.opencontainers.image.ref.name)
-    if(ref STREQUAL processor)
-      string(JSON manifest GET "${index}" manifests ${entry})
-    endif()
-  endforeach()
+  # The image's manifest goes into the image index with its platform.
+  file(READ ${work}/layout/index.json index)
+  string(JSON manifest GET "${index}" manifests 0)
   string(JSON manifest REMOVE "${manifest}" annotations)
-  string(JSON digest GET "${manifest}" digest)
-  string(REPLACE ":" "/" digest "${digest}")
-  file(READ ${layout}/blobs/${digest} image_manifest)
-  string(JSON layer_size GET "${image_manifest}" layers 0 size)
-  file(SIZE ${program} program_size)
-  string(REPLACE ";" "/" name "linux;${oci}")
-  message(STATUS "hello: image of ${name}: one layer of ${layer_size} bytes, hello of ${program_size} bytes")
-  set(where "{\"os\": \"linux\", \"architecture\": \"${architecture}\"}")
-  list(LENGTH oci parts)
-  if(parts EQUAL 2)
-    list(GET oci 1 variant)
-    string(JSON where SET "${where}" variant "\"${variant}\"")
-  endif()
+  string(REGEX REPLACE "^([^/]+)/?(.*)$" "{\"os\": \"linux\", \"architecture\": \"\\1\", \"variant\": \"\\2\"}"
+    where ${platform})
+  string(REPLACE ", \"variant\": \"\"" "" where "${where}")
   string(JSON manifest SET "${manifest}" platform "${where}")
-  string(JSON length LENGTH "${manifests}")
-  string(JSON manifests SET "${manifests}" ${length} "${manifest}")
+  list(APPEND manifests "${manifest}")
 endforeach()
 
 # No version of umoci writes an image index (a manifest list): the index of
 # the images is written here, a blob like the others, and the layout's own
 # index names it alone, under the version.
-set(image_index "{\"schemaVersion\": 2, \"mediaType\": \"application/vnd.oci.image.index.v1+json\"}")
-string(JSON image_index SET "${image_index}" manifests "${manifests}")
-string(JSON image_index SET "${image_index}" annotations
-  "{\"org.opencontainers.image.version\": \"${HELLO_VERSION}\", \"org.opencontainers.image.licenses\": \"MIT\"}")
-file(WRITE ${HELLO_WORK_DIR}/image-index.json "${image_index}")
-file(SHA256 ${HELLO_WORK_DIR}/image-index.json digest)
-file(SIZE ${HELLO_WORK_DIR}/image-index.json size)
-file(RENAME ${HELLO_WORK_DIR}/image-index.json ${layout}/blobs/sha256/${digest})
+list(REMOVE_DUPLICATES all_licences)
+list(JOIN all_licences " AND " all_licences)
+list(JOIN manifests ", " manifests)
+set(image_index "{\"schemaVersion\": 2, \"mediaType\": \"application/vnd.oci.image.index.v1+json\",
+  \"manifests\": [${manifests}], \"annotations\": {\"org.opencontainers.image.version\": \"${HELLO_VERSION}\",
+  \"org.opencontainers.image.licenses\": \"${all_licences}\"}}")
+string(SHA256 digest "${image_index}")
+string(LENGTH "${image_index}" size)
+file(WRITE ${layout}/blobs/sha256/${digest} "${image_index}")
 file(WRITE ${layout}/index.json "{\"schemaVersion\": 2, \"manifests\": [{
   \"mediaType\": \"application/vnd.oci.image.index.v1+json\", \"digest\": \"sha256:${digest}\", \"size\": ${size},
   \"annotations\": {\"org.opencontainers.image.ref.name\": \"${HELLO_VERSION}\"}}]}\n")
 
 set(output ${HELLO_OUTPUT_DIR}/${HELLO_PACKAGE_NAME}-${HELLO_VERSION}-oci.tar)
 file(MAKE_DIRECTORY ${HELLO_OUTPUT_DIR})
-execute_process(COMMAND find ${layout} -exec touch -h -d @$ENV{SOURCE_DATE_EPOCH} {} + COMMAND_ERROR_IS_FATAL ANY)
-execute_process(COMMAND ${tar} --sort=name --owner=0 --group=0 --numeric-owner --mode=u+w,go-w,a+rX
-  -cf ${output} -C ${layout} oci-layout index.json blobs COMMAND_ERROR_IS_FATAL ANY)
+execute_process(COMMAND ${tar} -cf ${output} -C ${layout} oci-layout index.json blobs COMMAND_ERROR_IS_FATAL ANY)
 message(STATUS "package: ${output}")

@@ -2,58 +2,109 @@
 # SPDX-FileCopyrightText: 2026 The hello-cxx developers
 # SPDX-License-Identifier: MIT
 # The container image: under the version, one image index listing an image for
-# every Linux architecture, each one layer of /hello and its licences alone.
+# each workflow preset named default or linux-*, each one layer of that
+# preset's /hello and its licences alone.
 
 # shellcheck source=../common.bash
 source "$BATS_TEST_DIRNAME/../common.bash"
 
-# Each OCI platform the image lists, and what readelf says of its program:
-# class;machine;flags, as a pattern.
-platforms="linux/amd64 ELF64;Advanced Micro Devices X86-64;.*
-linux/arm64 ELF64;AArch64;.*
-linux/arm/v5 ELF32;ARM;.*soft-float.*
-linux/arm/v7 ELF32;ARM;.*hard-float.*
-linux/386 ELF32;Intel 80386;.*
-linux/mipsle ELF32;MIPS R3000;.*o32.*
-linux/mips64le ELF64;MIPS R3000;.*mips64.*
-linux/ppc64le ELF64;PowerPC64;.*
-linux/s390x ELF64;IBM S/390;.*"
+# Unpacks the image once and pairs its images with the presets by program:
+#   images  what image.cjs says of each image
+#   pairs   WORKFLOW PLATFORM ARCHIVE of each preset and image, "none" for
+#           a preset without its image or an image without its preset
+setup_file() {
+  [ -f "$HELLO_IMAGE" ] || return 0
+  export files=$BATS_FILE_TMPDIR
+  local platform layer workflow preset name
+  mkdir "$files/layout" && tar -xf "$HELLO_IMAGE" -C "$files/layout"
+  node "$BATS_TEST_DIRNAME/image.cjs" "$files/layout" >"$files/images"
+  while read -r platform _ _ layer _; do
+    # A layer without the program, or a preset never built, fails the cases, not this set-up.
+    mkdir -p "$files/$platform" && tar -xzf "$layer" -C "$files/$platform" hello || true
+    echo "$(sha256sum <"$files/$platform/hello" | cut -c1-64) $platform"
+  done <"$files/images" | LC_ALL=C sort >"$files/image-programs"
+  node -e 'for (const workflow of JSON.parse(require("fs").readFileSync(process.argv[1])).workflowPresets)
+    if (/^(default|linux-.*)$/.test(workflow.name)) console.log(workflow.name, workflow.steps[0].name);' \
+    "$HELLO_SOURCE_DIR/CMakePresets.json" | while read -r workflow preset; do
+    name=$(sed -n 's/^set(CPACK_PACKAGE_FILE_NAME "\(.*\)")$/\1/p' "$HELLO_SOURCE_DIR/build/$preset/CPackConfig.cmake" 2>/dev/null) || name=
+    if [ -n "$name" ] && [ -f "$HELLO_PACKAGE_DIR/$name.tar.gz" ]; then
+      echo "$(tar -xzOf "$HELLO_PACKAGE_DIR/$name.tar.gz" --wildcards '*/bin/hello' | sha256sum | cut -c1-64) $workflow $HELLO_PACKAGE_DIR/$name.tar.gz"
+    else
+      echo "no-archive-$workflow $workflow none"
+    fi
+  done | LC_ALL=C sort >"$files/preset-programs"
+  LC_ALL=C join -a 1 -a 2 -e none -o 1.2,2.2,1.3 "$files/preset-programs" "$files/image-programs" >"$files/pairs"
+}
 
 setup() {
-  [ -f "$HELLO_IMAGE" ] || { echo "no image $HELLO_IMAGE: cmake --build --preset container makes it"; return 1; }
-  layout=$BATS_TEST_TMPDIR/layout
-  mkdir -p "$layout" && tar -xf "$HELLO_IMAGE" -C "$layout"
+  [ -f "$HELLO_IMAGE" ] && return
+  local missing="no image $HELLO_IMAGE: cmake --workflow --preset container makes it"
+  [ "${HELLO_REQUIRE_IMAGE:-}" != 1 ] || { echo "$missing"; return 1; }
+  skip "$missing"
 }
 
-@test "skopeo reads the version's image index, which lists every Linux platform" {
-  local index listed
-  index=$(skopeo inspect --raw "oci-archive:$HELLO_IMAGE:$HELLO_VERSION" | tr -d ' \n')
-  listed=$(grep -o '"platform":{[^}]*}' <<<"$index" |
-    sed 's/.*"architecture":"\([^"]*\)","os":"\([^"]*\)"\(,"variant":"\([^"]*\)"\)\{0,1\}}/\2\/\1\/\4/; s/\/$//')
-  diff <(cut -d' ' -f1 <<<"$platforms" | sort) <(sort <<<"$listed")
+# The archive that the image of platform $1 was made from.
+archive_of() { awk -v platform="$1" '$2 == platform { print $3 }' "$files/pairs"; }
+
+@test "skopeo reads the version's image index: one image for each workflow preset named default or linux-*, with its program" {
+  skopeo inspect --raw "oci-archive:$HELLO_IMAGE:$HELLO_VERSION" >/dev/null
+  # Each preset once, each platform once, none without the other.
+  [ -z "$(grep -w none "$files/pairs"; cut -d' ' -f1 "$files/pairs" | sort | uniq -d; cut -d' ' -f2 "$files/pairs" | sort | uniq -d)" ] ||
+    { echo "each workflow preset, its image's platform and its archive (cmake --workflow --preset container makes"
+      echo "the missing archives and the image again):"; cat "$files/pairs"; return 1; }
 }
 
-@test "each image is one root-owned layer of /hello for its platform and its licences, run by a user not root, no shell" {
-  local platform layers layer entrypoint user env cmd machine images
-  local files='drwxr-xr-x 0/0 .
--rwxr-xr-x 0/0 hello
-drwxr-xr-x 0/0 licenses/
--rw-r--r-- 0/0 licenses/LICENSE
--rw-r--r-- 0/0 licenses/THIRD-PARTY-NOTICES'
-  images=$(node "$BATS_TEST_DIRNAME/image.cjs" "$layout")
-  while read -r platform layers layer entrypoint user env cmd; do
+@test "each image is one root-owned layer of /hello and its archive's licences, run by a user not root, no shell" {
+  local platform config layers layer entrypoint user env cmd archive
+  while read -r platform config layers layer entrypoint user env cmd _; do
+    [[ $platform == "$config" || $platform == "$config"/* ]] || { echo "$platform's image is of $config"; return 1; }
     [ "$layers" = 1 ] && [ "$entrypoint" = '["/hello"]' ] && [ "$env" = '[]' ] && [ "$cmd" = null ] ||
       { echo "$platform: $layers layers, entrypoint $entrypoint, environment $env, command $cmd"; return 1; }
     [[ $user =~ ^([0-9]+)(:[0-9]+)?$ ]] && [ $((10#${BASH_REMATCH[1]})) -ne 0 ] ||
       { echo "$platform runs as $user, not as a user id other than root's"; return 1; }
-    diff <(echo "$files") <(tar -tvzf "$layer" | awk '{ print $1, $2, $6 }') || { echo "in $platform's layer"; return 1; }
-    mkdir -p "$BATS_TEST_TMPDIR/$platform" && tar -xzf "$layer" -C "$BATS_TEST_TMPDIR/$platform" hello
-    machine=$("${READELF:-readelf}" --file-header "$BATS_TEST_TMPDIR/$platform/hello" |
-      sed -n 's/^ *\(Class\|Machine\|Flags\): *//p' | paste -sd';')
-    pattern=$(grep -F "$platform " <<<"$platforms" | cut -d' ' -f2-)
-    [ -n "$pattern" ] && [[ $machine =~ ^$pattern$ ]] || { echo "$platform's hello is $machine"; return 1; }
-  done <<<"$images"
-  [ "$(wc -l <<<"$images")" -eq "$(wc -l <<<"$platforms")" ]
+    archive=$(archive_of "$platform")
+    diff <({ echo hello && echo licenses/ && tar -tzf "$archive" |
+      sed -n "s|^[^/]*/share/licenses/$HELLO_PACKAGE_NAME/\(.\)|licenses/\1|p"; } | LC_ALL=C sort |
+      awk '{ print (/\/$/ ? "drwxr-xr-x" : $0 == "hello" ? "-rwxr-xr-x" : "-rw-r--r--"), "0/0", $0 }') \
+      <(tar -tvzf "$layer" | awk '{ print $1, $2, $6 }' | LC_ALL=C sort -k 3) || { echo "in $platform's layer"; return 1; }
+  done <"$files/images"
+}
+
+@test "each image's program greets and exits 0 on its platform's processor, natively or under qemu-user" {
+  local platform architecture variant processor run status missing=()
+  while read -r platform _; do
+    IFS=/ read -r _ architecture variant <<<"$platform"
+    case $architecture in
+      amd64) processor=x86_64 ;; arm64) processor=aarch64 ;; 386) processor=i386 ;;
+      mipsle | mips64le) processor=${architecture%le}el ;; *) processor=$architecture ;;
+    esac
+    run=()
+    if [ "$processor" != "$(uname -m)" ]; then
+      command -v "qemu-$processor" >/dev/null || { missing+=("qemu-$processor"); continue; }
+      run=("qemu-$processor")
+    fi
+    status=0
+    "${run[@]}" "$files/$platform/hello" >"$BATS_TEST_TMPDIR/out" 2>"$BATS_TEST_TMPDIR/err" || status=$?
+    [ "$status" -eq 0 ] && cmp -s "$BATS_TEST_TMPDIR/out" <(echo "$greeting_line") && [ ! -s "$BATS_TEST_TMPDIR/err" ] ||
+      { echo "$platform: status $status, output:"; cat "$BATS_TEST_TMPDIR/out" "$BATS_TEST_TMPDIR/err"; return 1; }
+    # ARM's variant is the version of the architecture the program is for.
+    [ -z "$variant" ] || [[ $("${READELF:-readelf}" -A "$files/$platform/hello") =~ Tag_CPU_arch:\ $variant ]] ||
+      { echo "$platform's hello is for another ARM: $("${READELF:-readelf}" -A "$files/$platform/hello" | grep Tag_CPU_arch:)"; return 1; }
+  done <"$files/images"
+  [ ${#missing[@]} -eq 0 ] || skip "${missing[*]} not installed here (Debian: apt-get install qemu-user)"
+}
+
+@test "the image index and each image state, as one SPDX expression, the licences of what their archives' SBOMs name" {
+  local platform licences expected sboms=()
+  while read -r platform _ _ _ _ _ _ _ licences; do
+    sboms+=("$(archive_of "$platform").cdx.json")
+    expected=$(node "$BATS_TEST_DIRNAME/image.cjs" --licences "${sboms[-1]}")
+    [ "$licences" = "$expected" ] || { echo "$platform's image states $licences, its SBOM $expected"; return 1; }
+  done <"$files/images"
+  expected=$(node "$BATS_TEST_DIRNAME/image.cjs" --licences "${sboms[@]}")
+  licences=$(skopeo inspect --raw "oci-archive:$HELLO_IMAGE:$HELLO_VERSION" |
+    node -p 'JSON.parse(require("fs").readFileSync(0)).annotations["org.opencontainers.image.licenses"]')
+  [ "$licences" = "$expected" ] || { echo "the image index states $licences, the SBOMs $expected"; return 1; }
 }
 
 @test "the amd64 image runs under runc: the greeting and status 0, and 1 when its writes fail" {
@@ -86,9 +137,9 @@ drwxr-xr-x 0/0 licenses/
 
 @test "assembled again elsewhere, under another umask, the image is the same file" {
   umask 077
-  cmake -D HELLO_PACKAGE_DIR="$HELLO_PACKAGE_DIR" -D HELLO_OUTPUT_DIR="$BATS_TEST_TMPDIR/again" \
-    -D HELLO_WORK_DIR="$BATS_TEST_TMPDIR/work" -D HELLO_PACKAGE_NAME="$HELLO_PACKAGE_NAME" \
-    -D HELLO_VERSION="$HELLO_VERSION" -D HELLO_RELEASE_EPOCH="$HELLO_RELEASE_EPOCH" \
-    -P "$HELLO_SOURCE_DIR/packaging/container.cmake" >/dev/null
+  cmake -D HELLO_SOURCE_DIR="$HELLO_SOURCE_DIR" -D HELLO_PACKAGE_DIR="$HELLO_PACKAGE_DIR" \
+    -D HELLO_OUTPUT_DIR="$BATS_TEST_TMPDIR/again" -D HELLO_WORK_DIR="$BATS_TEST_TMPDIR/work" \
+    -D HELLO_PACKAGE_NAME="$HELLO_PACKAGE_NAME" -D HELLO_VERSION="$HELLO_VERSION" \
+    -D HELLO_RELEASE_EPOCH="$HELLO_RELEASE_EPOCH" -P "$HELLO_SOURCE_DIR/packaging/container.cmake" >/dev/null
   cmp "$HELLO_IMAGE" "$BATS_TEST_TMPDIR/again/$(basename "$HELLO_IMAGE")"
 }

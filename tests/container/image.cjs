@@ -1,26 +1,39 @@
 // SPDX-FileCopyrightText: 2026 The hello-cxx developers
 // SPDX-License-Identifier: MIT
-// Describes the images of an unpacked OCI image layout: node image.cjs LAYOUT
-// prints, for each image that the index's image index lists, one line:
-// PLATFORM LAYERS LAYER-BLOB ENTRYPOINT USER ENV CMD
+// node image.cjs LAYOUT: for each image that the image index of an unpacked
+// OCI image layout lists, one line:
+//   PLATFORM OS/ARCHITECTURE LAYERS LAYER-BLOB ENTRYPOINT USER ENV CMD LICENCES
+// (the platform as the index lists it, the rest as the image has it)
+// node image.cjs --licences SBOM...: the licences that the CycloneDX SBOMs
+// state for their applications and components, as one SPDX expression.
 const { readFileSync } = require('node:fs');
-const layout = process.argv[2];
-const blob = (digest) => JSON.parse(readFileSync(`${layout}/blobs/${digest.replace(':', '/')}`, 'utf8'));
+const json = (file) => JSON.parse(readFileSync(file, 'utf8'));
+const licences = 'org.opencontainers.image.licenses';
 
-const top = JSON.parse(readFileSync(`${layout}/index.json`, 'utf8'));
-for (const entry of top.manifests) {
-  for (const image of blob(entry.digest).manifests) {
-    const { os, architecture, variant } = image.platform;
-    const manifest = blob(image.digest);
-    const config = blob(manifest.config.digest).config ?? {};
-    console.log([
-      [os, architecture, variant].filter(Boolean).join('/'),
-      manifest.layers.length,
-      `${layout}/blobs/${manifest.layers[0].digest.replace(':', '/')}`,
-      JSON.stringify(config.Entrypoint ?? null),
-      config.User ?? 'root',
-      JSON.stringify(config.Env ?? []),
-      JSON.stringify(config.Cmd ?? null),
-    ].join(' '));
+if (process.argv[2] === '--licences') {
+  const expressions = process.argv.slice(3).map(json).flatMap((sbom) =>
+    [sbom.metadata.component, ...sbom.components].flatMap((part) => part.licenses)
+      .map((licence) => licence.expression ?? licence.license.id));
+  console.log([...new Set(expressions)].map((e) => (/ OR /.test(e) ? `(${e})` : e)).join(' AND '));
+} else {
+  const layout = process.argv[2];
+  const blob = (digest) => `${layout}/blobs/${digest.replace(':', '/')}`;
+  for (const entry of json(`${layout}/index.json`).manifests) {
+    for (const image of json(blob(entry.digest)).manifests) {
+      const manifest = json(blob(image.digest));
+      const config = json(blob(manifest.config.digest));
+      const { os, architecture, variant } = image.platform;
+      console.log([
+        [os, architecture, variant].filter(Boolean).join('/'),
+        `${config.os}/${config.architecture}`,
+        manifest.layers.length,
+        blob(manifest.layers[0].digest),
+        JSON.stringify(config.config?.Entrypoint ?? null),
+        config.config?.User ?? 'root',
+        JSON.stringify(config.config?.Env ?? []),
+        JSON.stringify(config.config?.Cmd ?? null),
+        manifest.annotations?.[licences],
+      ].join(' '));
+    }
   }
 }
