@@ -5,24 +5,29 @@
 # SBOMs. Each is named by the Debian source package of the library file the
 # compiler links where dpkg knows it, by the release its headers report elsewhere.
 
-# NAME|TITLE|LICENCE (SPDX)|LIBRARY linked|DEBIAN SOURCE (regex)|UPSTREAM SOURCE (@V@: version)
-set(HELLO_RUNTIME_FACTS
-  "glibc|the GNU C Library|LGPL-2.1-or-later|libc.a|glibc|https://ftp.gnu.org/gnu/glibc/glibc-@V@.tar.xz"
-  "libstdc++|the GNU C++ Library and GCC's low-level runtime (libgcc)|GPL-3.0-or-later WITH GCC-exception-3.1|libstdc++.a|gcc-*[0-9]*|https://ftp.gnu.org/gnu/gcc/"
-  "libc++|LLVM's C++ library, with its ABI and builtins libraries|Apache-2.0 WITH LLVM-exception|libc++.a|llvm-toolchain-*[0-9]*|https://github.com/llvm/llvm-project/releases"
-  "mingw-w64|the MinGW-w64 runtime (mingw-w64-crt)|ZPL-2.1|libmingw32.a|mingw-w64|https://sourceforge.net/projects/mingw-w64/files/mingw-w64/mingw-w64-release/"
-  "winpthreads|MinGW-w64's POSIX threads library|MIT AND BSD-3-Clause|libwinpthread.a|mingw-w64|https://sourceforge.net/projects/mingw-w64/files/mingw-w64/mingw-w64-release/"
-  "wasi-libc|the C library of the WebAssembly System Interface|CC0-1.0 AND MIT AND BSD-2-Clause AND BSD-3-Clause AND ISC AND SunPro|libc.a|wasi-libc|https://github.com/WebAssembly/wasi-libc")
+# Each runtime: TITLE|LICENCE (SPDX)|LIBRARY linked|DEBIAN SOURCE (regex)|UPSTREAM SOURCE (@V@: version)
+set(HELLO_RUNTIME_glibc "the GNU C Library|LGPL-2.1-or-later|libc.a|glibc|\
+https://ftp.gnu.org/gnu/glibc/glibc-@V@.tar.xz")
+set(HELLO_RUNTIME_libstdc++ "the GNU C++ Library and GCC's low-level runtime (libgcc)|\
+GPL-3.0-or-later WITH GCC-exception-3.1|libstdc++.a|gcc-*[0-9]*|https://ftp.gnu.org/gnu/gcc/")
+set(HELLO_RUNTIME_libc++ "LLVM's C++ library, with its ABI and builtins libraries|\
+Apache-2.0 WITH LLVM-exception|libc++.a|llvm-toolchain-*[0-9]*|https://github.com/llvm/llvm-project/releases")
+set(HELLO_RUNTIME_mingw-w64 "the MinGW-w64 runtime (mingw-w64-crt)|ZPL-2.1|libmingw32.a|mingw-w64|\
+https://sourceforge.net/projects/mingw-w64/files/mingw-w64/mingw-w64-release/")
+set(HELLO_RUNTIME_winpthreads "MinGW-w64's POSIX threads library|MIT AND BSD-3-Clause|libwinpthread.a|mingw-w64|\
+https://sourceforge.net/projects/mingw-w64/files/mingw-w64/mingw-w64-release/")
+set(HELLO_RUNTIME_wasi-libc "the C library of the WebAssembly System Interface|\
+CC0-1.0 AND MIT AND BSD-2-Clause AND BSD-3-Clause AND ISC AND SunPro|libc.a|wasi-libc|\
+https://github.com/WebAssembly/wasi-libc")
 # Licences whose text Debian keeps under another name: in /usr/share/common-licenses,
 # or as a paragraph "License: NAME" of a runtime's copyright file (GCC's exception: its title).
 set(HELLO_DEBIAN_LICENCE_NAMES LGPL-2.1-or-later=LGPL-2.1 GPL-3.0-or-later=GPL-3 MIT=MIT|expat
   BSD-2-Clause=BSD-2-clause BSD-3-Clause=BSD-3-clause SunPro=permissive
   LLVM-exception=APACHE-2-LLVM-EXCEPTIONS "GCC-exception-3.1=GCC RUNTIME LIBRARY EXCEPTION")
 
-# Sets OUT to this toolchain's runtimes, records NAME=VERSION=SOURCE=PACKAGE:
-# the Debian source (VERSION then its version) and the package that installed
-# the library, where dpkg knows them. Which runtimes, and their versions
-# elsewhere, runtimes/versions.cpp says, built (not run) once a build folder.
+# Sets OUT to this toolchain's runtimes as records NAME=VERSION=SOURCE=PACKAGE
+# (hello_debian_source's, where dpkg knows the library); which runtimes, and
+# their versions elsewhere, runtimes/versions.cpp says, built once a build folder.
 function(hello_find_runtimes out)
   if(NOT DEFINED HELLO_RUNTIME_VERSIONS)
     set(CMAKE_TRY_COMPILE_TARGET_TYPE EXECUTABLE)
@@ -43,28 +48,32 @@ function(hello_find_runtimes out)
     hello_describe_runtime("${runtime}")
     execute_process(COMMAND ${CMAKE_CXX_COMPILER} ${CMAKE_CXX_COMPILE_OPTIONS_TARGET}${CMAKE_CXX_COMPILER_TARGET}
       -print-file-name=${LIBRARY} OUTPUT_VARIABLE library OUTPUT_STRIP_TRAILING_WHITESPACE)
-    hello_debian_package("${library}" package)
-    # A cross or MinGW package is rebuilt from other sources, which it names as Built-Using.
-    execute_process(COMMAND dpkg-query -W -f "\${source:Package} (= \${source:Version}), \${Built-Using}"
-      "${package}" OUTPUT_VARIABLE sources ERROR_QUIET)
-    if(package AND sources MATCHES "(^|, )(${DEBIAN_SOURCE}) \\(= ([^)]*)\\)")
-      set(runtime "${NAME}=${CMAKE_MATCH_3}=${CMAKE_MATCH_2}=${package}")
+    hello_debian_source("${library}" "${DEBIAN_SOURCE}" debian)
+    if(debian)
+      set(runtime "${NAME}=${debian}")
     endif()
     list(APPEND runtimes "${runtime}")
   endforeach()
   set(${out} "${runtimes}" PARENT_SCOPE)
 endfunction()
 
-# Sets OUT to the Debian package that installed FILE, by its path or the one
-# it resolves to, as PACKAGE:ARCH; to "" where dpkg knows no such file.
-function(hello_debian_package file out)
-  set(package "")
+# Sets OUT to VERSION=SOURCE=PACKAGE for FILE (by its path or the one it
+# resolves to): the Debian package that installed it, and the source matching
+# regex SOURCE it is built from: its own, or one that a cross or MinGW package,
+# rebuilt from others' sources, names as Built-Using. To "" where dpkg knows none.
+function(hello_debian_source file source out)
+  set(found "")
   if(IS_ABSOLUTE "${file}")
     file(REAL_PATH "${file}" real)
     execute_process(COMMAND dpkg-query -S "${file}" "${real}" OUTPUT_VARIABLE package ERROR_QUIET)
-    string(REGEX MATCH "^[^:,\n]+(:[a-z0-9]+)?" package "${package}")
+    string(REGEX MATCH "^[^:,\n]+" package "${package}")
+    execute_process(COMMAND dpkg-query -W -f "\${source:Package} (= \${source:Version}), \${Built-Using}"
+      "${package}" OUTPUT_VARIABLE sources ERROR_QUIET)
+    if(package AND sources MATCHES "(^|, )(${source}) \\(= ([^)]*)\\)")
+      set(found "${CMAKE_MATCH_3}=${CMAKE_MATCH_2}=${package}")
+    endif()
   endif()
-  set(${out} "${package}" PARENT_SCOPE)
+  set(${out} "${found}" PARENT_SCOPE)
 endfunction()
 
 # Sets, for RUNTIME (a record of hello_find_runtimes, or of a shared library
@@ -77,26 +86,21 @@ macro(hello_describe_runtime runtime)
   set(VERSION "${CMAKE_MATCH_2}")
   set(runtime_source "${CMAKE_MATCH_3}")
   set(PACKAGE "${CMAKE_MATCH_4}")
-  set(runtime_facts ";;;;;")
-  foreach(runtime_row IN LISTS HELLO_RUNTIME_FACTS)
-    string(REPLACE "|" ";" runtime_row "${runtime_row}")
-    list(GET runtime_row 0 runtime_name)
-    list(GET runtime_row 4 runtime_regex)
-    if(NAME STREQUAL runtime_name)
-      set(runtime_facts "${runtime_row}")
+  # A shared library's runtime is the one built from its source.
+  foreach(runtime_name IN ITEMS glibc libstdc++ libc++ wasi-libc ${NAME})
+    string(REPLACE "|" ";" runtime_facts "${HELLO_RUNTIME_${runtime_name}}|||||")
+    list(POP_FRONT runtime_facts TITLE LICENCE LIBRARY DEBIAN_SOURCE SOURCE)
+    if(runtime_name STREQUAL NAME OR runtime_source MATCHES "^(${DEBIAN_SOURCE})$")
       break()
-    elseif(runtime_source MATCHES "^(${runtime_regex})$")
-      set(runtime_facts "${runtime_row}")
     endif()
   endforeach()
-  list(POP_FRONT runtime_facts runtime_name TITLE LICENCE LIBRARY DEBIAN_SOURCE SOURCE)
   string(REPLACE "@V@" "${VERSION}" SOURCE "${SOURCE}")
   set(PURL "pkg:generic/${NAME}@${VERSION}")
   if(runtime_source)
+    # The distribution as scanners name it, debian-12.
     cmake_host_system_information(RESULT runtime_distro QUERY DISTRIB_ID DISTRIB_VERSION_ID)
-    list(GET runtime_distro 0 runtime_vendor)
-    list(JOIN runtime_distro "-" runtime_distro)
-    set(PURL "pkg:deb/${runtime_vendor}/${runtime_source}@${VERSION}?arch=source&distro=${runtime_distro}")
+    string(REGEX REPLACE "(.*);(.*)" "pkg:deb/\\1/${runtime_source}@${VERSION}?arch=source&distro=\\1-\\2"
+      PURL "${runtime_distro}")
     set(SOURCE "the source package ${runtime_source} ${VERSION}: apt-get source ${runtime_source}=${VERSION},
            or https://snapshot.debian.org/package/${runtime_source}/${VERSION}/")
   endif()
@@ -105,10 +109,9 @@ macro(hello_describe_runtime runtime)
 endmacro()
 
 # Installs into DESTINATION hello's LICENSE and, for a static program, the
-# notice of the runtimes it carries, THIRD-PARTY-NOTICES, with the texts of
-# their licences in LICENSES/ as REUSE lays them out and, in copyright/, the
-# copyright files of their Debian packages, which give all their notices. The
-# texts are this machine's: one it lacks, the notice names, not a failure.
+# runtimes' notice THIRD-PARTY-NOTICES, their licences' texts in LICENSES/ as
+# REUSE lays them out, and in copyright/ their Debian packages' copyright files,
+# which give all their notices. A text this machine lacks, the notice names.
 function(hello_install_licences destination)
   install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${destination} COMPONENT ${PROJECT_NAME})
   get_target_property(links_statically hello-cxx HELLO_LINKS_STATICALLY)
@@ -120,13 +123,14 @@ function(hello_install_licences destination)
   hello_find_runtimes(runtimes)
   set(text "The program hello, of ${PROJECT_NAME} ${PROJECT_VERSION}, is under the MIT licence: see LICENSE.
 Its complete corresponding source is ${PROJECT_NAME}-${PROJECT_VERSION}.tar.gz, the source package
-made beside this package (by the package_source target of its build).
+made beside this package (by the package_source target of its build). To relink
+hello with other versions of the libraries below, configure that source with
+their toolchain or sysroot (CMAKE_SYSROOT) and build it, as its README says.
 
 This build of it is linked statically, so that it carries inside it these
 libraries of others, each under its own licence, whose texts are in LICENSES/:\n")
   foreach(runtime IN LISTS runtimes)
     hello_describe_runtime("${runtime}")
-    string(REGEX REPLACE ":.*" "" PACKAGE "${PACKAGE}")
     set(copyright "")
     if(EXISTS /usr/share/doc/${PACKAGE}/copyright)
       file(READ /usr/share/doc/${PACKAGE}/copyright copyright)
@@ -153,17 +157,11 @@ libraries of others, each under its own licence, whose texts are in LICENSES/:\n
       if(licence)
         file(WRITE ${folder}/LICENSES/${id}.txt "${licence}")
       else()
-        message(WARNING "hello: this machine has not the text of ${id}, the licence of ${NAME}")
-        string(APPEND LICENCE "\n           (${id}: not on the machine that built it; https://spdx.org/licenses/${id}.html)")
+        string(APPEND LICENCE "\n           (${id}: not on the machine that built it; https://spdx.org/licenses/${id})")
       endif()
     endforeach()
     string(APPEND text "\n${NAME} ${VERSION}: ${TITLE}\n  Licence: ${LICENCE}\n  Source:  ${SOURCE}\n")
   endforeach()
-  if(runtimes MATCHES "glibc=")
-    string(APPEND text "\nThe GNU C Library's licence lets you relink hello with another version of
-it: configure hello's source with the toolchain or sysroot (CMAKE_SYSROOT) of
-that version and build it, as its README says.\n")
-  endif()
   set(newline LF)
   if(WIN32)
     set(newline CRLF)

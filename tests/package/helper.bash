@@ -73,7 +73,11 @@ expected_components() {
     ldd "$HELLO_BUILD_DIR/hello" | grep -o '/[^ ]*' | while read -r path; do
       package=$(debian_package "$path")
       source=$(debian_source "$package" '[^ ]+') || return
-      case $source in glibc\ *) licence=LGPL-2.1-or-later ;; gcc-*) licence='GPL-3.0-or-later WITH GCC-exception-3.1' ;; *) licence= ;; esac
+      case $source in
+        glibc\ *) licence=LGPL-2.1-or-later ;;
+        gcc-*) licence='GPL-3.0-or-later WITH GCC-exception-3.1' ;;
+        *) licence= ;;
+      esac
       echo "${path##*/} ${source#* } ${source% *} $package $licence"
     done
   fi | while read -r name version source package licence; do
@@ -93,7 +97,8 @@ holds_licences() {
   notice=$(find "$1" -name THIRD-PARTY-NOTICES)
   [ -n "$notice" ] || { echo "no THIRD-PARTY-NOTICES in the archive"; return 1; }
   folder=$(dirname "$notice")
-  grep -q "$HELLO_PACKAGE_NAME-$HELLO_VERSION\.tar\.gz" "$notice" || { echo "the notice names no source package"; return 1; }
+  grep -q "$HELLO_PACKAGE_NAME-$HELLO_VERSION\.tar\.gz" "$notice" ||
+    { echo "THIRD-PARTY-NOTICES does not name hello's source package"; return 1; }
   runtimes=$(static_runtimes)
   # A runtime's entry begins "NAME VERSION: ".
   diff <(cut -d ' ' -f 1,2 <<<"$runtimes" | sort) <(sed -n 's/^\([^ ][^ ]*\) \([^ ]*\): .*/\1 \2/p' "$notice" | sort) ||
@@ -101,7 +106,8 @@ holds_licences() {
   while read -r name version source package licence; do
     cmp "/usr/share/doc/${package%:*}/copyright" "$folder/copyright/${package%:*}" || return
     for id in ${licence//[()]/}; do
-      [[ $id =~ ^(AND|OR|WITH)$ ]] || is_debians_text "$folder/LICENSES/$id.txt" "/usr/share/doc/${package%:*}/copyright" ||
+      [[ $id =~ ^(AND|OR|WITH)$ ]] ||
+        is_debians_text "$folder/LICENSES/$id.txt" "/usr/share/doc/${package%:*}/copyright" ||
         { echo "LICENSES/$id.txt, a licence of $name, is missing or not Debian's text"; return 1; }
     done
   done <<<"$runtimes"
