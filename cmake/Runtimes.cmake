@@ -167,5 +167,10 @@ libraries of others, each under its own licence, whose texts are in LICENSES/:\n
     set(newline CRLF)
   endif()
   file(CONFIGURE OUTPUT ${folder}/THIRD-PARTY-NOTICES CONTENT "${text}" NEWLINE_STYLE ${newline})
-  install(DIRECTORY ${folder}/ DESTINATION ${destination} COMPONENT ${PROJECT_NAME})
+  # File by file, in the glob's sorted order: a folder's would be the file system's.
+  file(GLOB_RECURSE files RELATIVE ${folder} ${folder}/*)
+  foreach(file IN LISTS files)
+    cmake_path(GET file PARENT_PATH subfolder)
+    install(FILES ${folder}/${file} DESTINATION ${destination}/${subfolder} COMPONENT ${PROJECT_NAME})
+  endforeach()
 endfunction()
