@@ -26,15 +26,8 @@ else()
   # Where Fedora and Arch keep licences; a .deb carries its copyright file instead.
   set(licence_dir ${CMAKE_INSTALL_DATAROOTDIR}/licenses/${PROJECT_NAME})
 endif()
-set(licences LICENSE)
-# A static program carries its runtime libraries, and so their notices.
-get_target_property(links_statically hello-cxx HELLO_LINKS_STATICALLY)
-if(links_statically)
-  include(${CMAKE_CURRENT_LIST_DIR}/Runtimes.cmake)
-  hello_write_notices(${PROJECT_BINARY_DIR}/THIRD-PARTY-NOTICES)
-  list(APPEND licences ${PROJECT_BINARY_DIR}/THIRD-PARTY-NOTICES)
-endif()
-install(FILES ${licences} DESTINATION ${licence_dir} COMPONENT ${PROJECT_NAME})
+# LICENSE, and a static program's notices of the runtime libraries it carries.
+hello_install_licences(${licence_dir})
 
 # The manifest names the files without the DESTDIR they went under: each
 # install notes its DESTDIR beside it, so that an uninstall under another one

@@ -1,15 +1,35 @@
 # SPDX-FileCopyrightText: 2026 The hello-cxx developers
 # SPDX-License-Identifier: MIT
-# The runtime libraries of others that the toolchain links into hello, with
-# the versions the toolchain itself reports: a static build carries them
-# inside the program, so its packages name them in THIRD-PARTY-NOTICES and in
-# their SBOMs.
+# The runtime libraries of others that the toolchain links into hello: a static
+# program carries them, so its packages carry their notices, licence texts and
+# SBOMs. Each is named by the Debian source package of the library file the
+# compiler links where dpkg knows it, by the release its headers report elsewhere.
 
-# Sets OUT to this toolchain's runtimes, a list of NAME=VERSION, read from
-# runtimes/versions.cpp built (not run) by it. Kept in the cache: a
-# build folder has one toolchain.
+# Each runtime: TITLE|LICENCE (SPDX)|LIBRARY linked|DEBIAN SOURCE (regex)|UPSTREAM SOURCE (@V@: version)
+set(HELLO_RUNTIME_glibc "the GNU C Library|LGPL-2.1-or-later|libc.a|glibc|\
+https://ftp.gnu.org/gnu/glibc/glibc-@V@.tar.xz")
+set(HELLO_RUNTIME_libstdc++ "the GNU C++ Library and GCC's low-level runtime (libgcc)|\
+GPL-3.0-or-later WITH GCC-exception-3.1|libstdc++.a|gcc-*[0-9]*|https://ftp.gnu.org/gnu/gcc/")
+set(HELLO_RUNTIME_libc++ "LLVM's C++ library, with its ABI and builtins libraries|\
+Apache-2.0 WITH LLVM-exception|libc++.a|llvm-toolchain-*[0-9]*|https://github.com/llvm/llvm-project/releases")
+set(HELLO_RUNTIME_mingw-w64 "the MinGW-w64 runtime (mingw-w64-crt)|ZPL-2.1|libmingw32.a|mingw-w64|\
+https://sourceforge.net/projects/mingw-w64/files/mingw-w64/mingw-w64-release/")
+set(HELLO_RUNTIME_winpthreads "MinGW-w64's POSIX threads library|MIT AND BSD-3-Clause|libwinpthread.a|mingw-w64|\
+https://sourceforge.net/projects/mingw-w64/files/mingw-w64/mingw-w64-release/")
+set(HELLO_RUNTIME_wasi-libc "the C library of the WebAssembly System Interface|\
+CC0-1.0 AND MIT AND BSD-2-Clause AND BSD-3-Clause AND ISC AND SunPro|libc.a|wasi-libc|\
+https://github.com/WebAssembly/wasi-libc")
+# Licences whose text Debian keeps under another name: in /usr/share/common-licenses,
+# or as a paragraph "License: NAME" of a runtime's copyright file (GCC's exception: its title).
+set(HELLO_DEBIAN_LICENCE_NAMES LGPL-2.1-or-later=LGPL-2.1 GPL-3.0-or-later=GPL-3 MIT=MIT|expat
+  BSD-2-Clause=BSD-2-clause BSD-3-Clause=BSD-3-clause SunPro=permissive
+  LLVM-exception=APACHE-2-LLVM-EXCEPTIONS "GCC-exception-3.1=GCC RUNTIME LIBRARY EXCEPTION")
+
+# Sets OUT to this toolchain's runtimes as records NAME=VERSION=SOURCE=PACKAGE
+# (hello_debian_source's, where dpkg knows the library); which runtimes, and
+# their versions elsewhere, runtimes/versions.cpp says, built once a build folder.
 function(hello_find_runtimes out)
-  if(NOT DEFINED HELLO_RUNTIMES)
+  if(NOT DEFINED HELLO_RUNTIME_VERSIONS)
     set(CMAKE_TRY_COMPILE_TARGET_TYPE EXECUTABLE)
     set(program ${CMAKE_BINARY_DIR}/CMakeFiles/runtime-versions-found${CMAKE_EXECUTABLE_SUFFIX})
     try_compile(compiled ${CMAKE_BINARY_DIR}/CMakeFiles/runtime-versions
@@ -21,82 +41,136 @@ function(hello_find_runtimes out)
     file(STRINGS ${program} found REGEX "HELLO_RUNTIME\\[[^]]*\\]")
     string(REGEX MATCHALL "HELLO_RUNTIME\\[[^]]*\\]" found "${found}")
     list(TRANSFORM found REPLACE "HELLO_RUNTIME\\[(.*)\\]" "\\1")
-    set(HELLO_RUNTIMES "${found}" CACHE INTERNAL "The runtime libraries the toolchain links, NAME=VERSION")
+    set(HELLO_RUNTIME_VERSIONS "${found}" CACHE INTERNAL "The runtimes the toolchain links, NAME=VERSION")
   endif()
-  set(${out} "${HELLO_RUNTIMES}" PARENT_SCOPE)
+  set(runtimes "")
+  foreach(runtime IN LISTS HELLO_RUNTIME_VERSIONS)
+    hello_describe_runtime("${runtime}")
+    execute_process(COMMAND ${CMAKE_CXX_COMPILER} ${CMAKE_CXX_COMPILE_OPTIONS_TARGET}${CMAKE_CXX_COMPILER_TARGET}
+      -print-file-name=${LIBRARY} OUTPUT_VARIABLE library OUTPUT_STRIP_TRAILING_WHITESPACE)
+    hello_debian_source("${library}" "${DEBIAN_SOURCE}" debian)
+    if(debian)
+      set(runtime "${NAME}=${debian}")
+    endif()
+    list(APPEND runtimes "${runtime}")
+  endforeach()
+  set(${out} "${runtimes}" PARENT_SCOPE)
 endfunction()
 
-# Sets, for runtime NAME at VERSION, the variables TITLE, VERSION (as people
-# write it), LICENCE (an SPDX expression) and SOURCE (where its source is).
-macro(hello_describe_runtime name version)
-  set(VERSION "${version}")
-  if("${name}" STREQUAL "glibc")
-    set(TITLE "the GNU C Library")
-    set(LICENCE "LGPL-2.1-or-later")
-    set(SOURCE "https://ftp.gnu.org/gnu/glibc/glibc-${version}.tar.xz")
-  elseif("${name}" STREQUAL "libstdc++")
-    set(TITLE "the GNU C++ Library and GCC's low-level runtime (libgcc), from GCC")
-    set(LICENCE "GPL-3.0-or-later WITH GCC-exception-3.1")
-    if(VERSION MATCHES "\\.")
-      set(SOURCE "https://ftp.gnu.org/gnu/gcc/gcc-${version}/")
-    else()
-      set(SOURCE "https://ftp.gnu.org/gnu/gcc/")
+# Sets OUT to VERSION=SOURCE=PACKAGE for FILE (by its path or the one it
+# resolves to): the Debian package that installed it, and the source matching
+# regex SOURCE it is built from: its own, or one that a cross or MinGW package,
+# rebuilt from others' sources, names as Built-Using. To "" where dpkg knows none.
+function(hello_debian_source file source out)
+  set(found "")
+  if(IS_ABSOLUTE "${file}")
+    file(REAL_PATH "${file}" real)
+    execute_process(COMMAND dpkg-query -S "${file}" "${real}" OUTPUT_VARIABLE package ERROR_QUIET)
+    string(REGEX MATCH "^[^:,\n]+" package "${package}")
+    execute_process(COMMAND dpkg-query -W -f "\${source:Package} (= \${source:Version}), \${Built-Using}"
+      "${package}" OUTPUT_VARIABLE sources ERROR_QUIET)
+    if(package AND sources MATCHES "(^|, )(${source}) \\(= ([^)]*)\\)")
+      set(found "${CMAKE_MATCH_3}=${CMAKE_MATCH_2}=${package}")
     endif()
-  elseif("${name}" STREQUAL "libc++")
-    # _LIBCPP_VERSION is MMmpp since LLVM 16, Mmmm before.
-    if(VERSION GREATER_EQUAL 100000)
-      math(EXPR major "${version} / 10000")
-      math(EXPR minor "${version} / 100 % 100")
-      math(EXPR patch "${version} % 100")
-      set(VERSION "${major}.${minor}.${patch}")
-    else()
-      math(EXPR major "${version} / 1000")
-      set(VERSION "${major}")
-    endif()
-    set(TITLE "LLVM's C++ library")
-    set(LICENCE "Apache-2.0 WITH LLVM-exception")
-    set(SOURCE "https://github.com/llvm/llvm-project/releases")
-  elseif("${name}" STREQUAL "mingw-w64")
-    set(TITLE "the MinGW-w64 runtime (mingw-w64-crt)")
-    set(LICENCE "ZPL-2.1 AND LicenseRef-public-domain")
-    set(SOURCE "https://sourceforge.net/projects/mingw-w64/files/mingw-w64/mingw-w64-release/mingw-w64-v${version}.tar.bz2")
-  elseif("${name}" STREQUAL "winpthreads")
-    set(TITLE "MinGW-w64's POSIX threads library")
-    set(LICENCE "MIT AND BSD-3-Clause")
-    set(SOURCE "https://sourceforge.net/projects/mingw-w64/files/mingw-w64/mingw-w64-release/")
-  elseif("${name}" STREQUAL "wasi-libc")
-    set(TITLE "the C library of the WebAssembly System Interface")
-    set(LICENCE "Apache-2.0 WITH LLVM-exception OR Apache-2.0 OR MIT")
-    set(SOURCE "https://github.com/WebAssembly/wasi-libc")
-  else()
-    message(FATAL_ERROR "hello: no description of the runtime ${name}")
   endif()
+  set(${out} "${found}" PARENT_SCOPE)
+endfunction()
+
+# Sets, for RUNTIME (a record of hello_find_runtimes, or of a shared library
+# whose Debian source is a runtime's), NAME, VERSION, PACKAGE, PURL, SOURCE
+# (where its source is had) and the runtime's TITLE, LICENCE (an SPDX
+# expression), LIBRARY and DEBIAN_SOURCE.
+macro(hello_describe_runtime runtime)
+  string(REGEX MATCH "^([^=]*)=([^=]*)=?([^=]*)=?(.*)$" NAME "${runtime}")
+  set(NAME "${CMAKE_MATCH_1}")
+  set(VERSION "${CMAKE_MATCH_2}")
+  set(runtime_source "${CMAKE_MATCH_3}")
+  set(PACKAGE "${CMAKE_MATCH_4}")
+  # A shared library's runtime is the one built from its source.
+  foreach(runtime_name IN ITEMS glibc libstdc++ libc++ wasi-libc ${NAME})
+    string(REPLACE "|" ";" runtime_facts "${HELLO_RUNTIME_${runtime_name}}|||||")
+    list(POP_FRONT runtime_facts TITLE LICENCE LIBRARY DEBIAN_SOURCE SOURCE)
+    if(runtime_name STREQUAL NAME OR runtime_source MATCHES "^(${DEBIAN_SOURCE})$")
+      break()
+    endif()
+  endforeach()
+  string(REPLACE "@V@" "${VERSION}" SOURCE "${SOURCE}")
+  set(PURL "pkg:generic/${NAME}@${VERSION}")
+  if(runtime_source)
+    # The distribution as scanners name it, debian-12.
+    cmake_host_system_information(RESULT runtime_distro QUERY DISTRIB_ID DISTRIB_VERSION_ID)
+    string(REGEX REPLACE "(.*);(.*)" "pkg:deb/\\1/${runtime_source}@${VERSION}?arch=source&distro=\\1-\\2"
+      PURL "${runtime_distro}")
+    set(SOURCE "the source package ${runtime_source} ${VERSION}: apt-get source ${runtime_source}=${VERSION},
+           or https://snapshot.debian.org/package/${runtime_source}/${VERSION}/")
+  endif()
+  string(REGEX REPLACE "@$" "" PURL "${PURL}")
+  string(REPLACE "+" "%2B" PURL "${PURL}")
 endmacro()
 
-# Writes FILE, the notice of the runtimes a static build carries: each one's
-# name, version, licence and source.
-function(hello_write_notices file)
-  hello_find_runtimes(runtimes)
-  set(text "The program hello, of ${PROJECT_NAME} ${PROJECT_VERSION}, is under the MIT licence: see
-LICENSE. This build of it is linked statically, so that it carries inside it
-these libraries of others, each under its own licence:\n")
-  foreach(runtime IN LISTS runtimes)
-    string(REPLACE "=" ";" runtime "${runtime}")
-    list(GET runtime 0 name)
-    list(GET runtime 1 version)
-    hello_describe_runtime("${name}" "${version}")
-    if(VERSION STREQUAL "")
-      set(VERSION "(version not recorded by the toolchain)")
-    endif()
-    string(APPEND text "\n${name} ${VERSION}: ${TITLE}\n  Licence: ${LICENCE}\n  Source:  ${SOURCE}\n")
-  endforeach()
-  if("${runtimes}" MATCHES "glibc=")
-    string(APPEND text "\nThe GNU C Library's licence lets you relink hello with another version
-of it: build hello from its source, as its README says, against that one.\n")
+# Installs into DESTINATION hello's LICENSE and, for a static program, the
+# runtimes' notice THIRD-PARTY-NOTICES, their licences' texts in LICENSES/ as
+# REUSE lays them out, and in copyright/ their Debian packages' copyright files,
+# which give all their notices. A text this machine lacks, the notice names.
+function(hello_install_licences destination)
+  install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${destination} COMPONENT ${PROJECT_NAME})
+  get_target_property(links_statically hello-cxx HELLO_LINKS_STATICALLY)
+  if(NOT links_statically)
+    return()
   endif()
+  set(folder ${PROJECT_BINARY_DIR}/licences)
+  file(REMOVE_RECURSE ${folder})
+  hello_find_runtimes(runtimes)
+  set(text "The program hello, of ${PROJECT_NAME} ${PROJECT_VERSION}, is under the MIT licence: see LICENSE.
+Its complete corresponding source is ${PROJECT_NAME}-${PROJECT_VERSION}.tar.gz, the source package
+made beside this package (by the package_source target of its build). To relink
+hello with other versions of the libraries below, configure that source with
+their toolchain or sysroot (CMAKE_SYSROOT) and build it, as its README says.
+
+This build of it is linked statically, so that it carries inside it these
+libraries of others, each under its own licence, whose texts are in LICENSES/:\n")
+  foreach(runtime IN LISTS runtimes)
+    hello_describe_runtime("${runtime}")
+    set(copyright "")
+    if(EXISTS /usr/share/doc/${PACKAGE}/copyright)
+      file(READ /usr/share/doc/${PACKAGE}/copyright copyright)
+      file(WRITE ${folder}/copyright/${PACKAGE} "${copyright}")
+      string(APPEND SOURCE "\n  Notices: copyright/${PACKAGE}, the copyright file of Debian's ${PACKAGE}")
+    endif()
+    string(REGEX MATCHALL "[^ ()]+" ids "${LICENCE}")
+    list(REMOVE_ITEM ids AND OR WITH)
+    foreach(id IN LISTS ids)
+      string(REGEX MATCH "(^|;)${id}=([^;]*)" name "${HELLO_DEBIAN_LICENCE_NAMES};${id}=${id}")
+      set(name "${CMAKE_MATCH_2}")
+      set(licence "")
+      if(EXISTS /usr/share/common-licenses/${name})
+        file(READ /usr/share/common-licenses/${name} licence)
+      elseif(copyright MATCHES "\nLicense: (${name})\n(( [^\n]*\n)+)")
+        # Each line indented by a space, " ." an empty one: twice for a run of them.
+        string(REPLACE "\n .\n" "\n\n" licence "\n${CMAKE_MATCH_2}")
+        string(REPLACE "\n .\n" "\n\n" licence "${licence}")
+        string(REPLACE "\n " "\n" licence "${licence}")
+        string(SUBSTRING "${licence}" 1 -1 licence)
+      elseif(copyright MATCHES "\n(${name}\n.*of the license of GCC\\.\n)")
+        set(licence "${CMAKE_MATCH_1}")
+      endif()
+      if(licence)
+        file(WRITE ${folder}/LICENSES/${id}.txt "${licence}")
+      else()
+        string(APPEND LICENCE "\n           (${id}: not on the machine that built it; https://spdx.org/licenses/${id})")
+      endif()
+    endforeach()
+    string(APPEND text "\n${NAME} ${VERSION}: ${TITLE}\n  Licence: ${LICENCE}\n  Source:  ${SOURCE}\n")
+  endforeach()
   set(newline LF)
   if(WIN32)
     set(newline CRLF)
   endif()
-  file(CONFIGURE OUTPUT ${file} CONTENT "${text}" NEWLINE_STYLE ${newline})
+  file(CONFIGURE OUTPUT ${folder}/THIRD-PARTY-NOTICES CONTENT "${text}" NEWLINE_STYLE ${newline})
+  # File by file, in the glob's sorted order: a folder's would be the file system's.
+  file(GLOB_RECURSE files RELATIVE ${folder} ${folder}/*)
+  foreach(file IN LISTS files)
+    cmake_path(GET file PARENT_PATH subfolder)
+    install(FILES ${folder}/${file} DESTINATION ${destination}/${subfolder} COMPONENT ${PROJECT_NAME})
+  endforeach()
 endfunction()

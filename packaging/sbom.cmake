@@ -1,15 +1,14 @@
 # SPDX-FileCopyrightText: 2026 The hello-cxx developers
 # SPDX-License-Identifier: MIT
 # The SBOM of a package, PACKAGE.cdx.json beside it: a CycloneDX 1.6 document
-# naming hello-cxx, its version and licence, and as its components what the
-# program links. A static build carries its runtimes inside it: they are
-# named with their versions and licences. A dynamic build carries none: its
-# components are the shared libraries the program asks the loader for.
+# naming hello-cxx and, as its components, the runtimes a static program
+# carries, or every shared library a dynamic one loads as the loader here
+# resolves it; each with its licence and a purl scanners match.
 #
 # As cpack's post-build script, it writes one for each package cpack made;
 # tool-packages.cmake includes it and calls hello_write_sbom for the .deb.
 # Both know the build's facts as HELLO_PACKAGE_NAME, HELLO_VERSION,
-# HELLO_LINKS_STATICALLY, HELLO_RUNTIMES (NAME=VERSION,...), HELLO_EXECUTABLE_FORMAT and HELLO_READELF.
+# HELLO_LINKS_STATICALLY, HELLO_RUNTIMES (by commas) and HELLO_EXECUTABLE_FORMAT.
 include(${CMAKE_CURRENT_LIST_DIR}/../cmake/Runtimes.cmake)
 
 # Writes the SBOM of file PACKAGE into folder OUTPUT; PROGRAM is the program
@@ -20,60 +19,58 @@ function(hello_write_sbom package output program)
   # Named by the package's contents: the same package has the same SBOM.
   string(UUID serial NAMESPACE 6ba7b811-9dad-11d1-80b4-00c04fd430c8 NAME "${file_name} ${digest}" TYPE SHA1)
   string(TIMESTAMP time "%Y-%m-%dT%H:%M:%SZ" UTC)
-
-  set(components "[]")
-  set(refs "[]")
-  if(HELLO_LINKS_STATICALLY)
-    set(linking static)
-    string(REPLACE "," ";" runtimes "${HELLO_RUNTIMES}")
-    foreach(runtime IN LISTS runtimes)
-      string(REPLACE "=" ";" runtime "${runtime}")
-      list(GET runtime 0 name)
-      list(GET runtime 1 version)
-      hello_describe_runtime("${name}" "${version}")
-      set(component "{\"type\": \"library\"}")
-      string(JSON component SET "${component}" bom-ref "\"${name}\"")
-      string(JSON component SET "${component}" name "\"${name}\"")
-      if(NOT VERSION STREQUAL "")
-        string(JSON component SET "${component}" version "\"${VERSION}\"")
-      endif()
-      string(JSON component SET "${component}" description "\"${TITLE}\"")
-      string(JSON component SET "${component}" licenses "[{\"expression\": \"${LICENCE}\"}]")
-      string(JSON component SET "${component}" externalReferences
-        "[{\"type\": \"source-distribution\", \"url\": \"${SOURCE}\"}]")
-      hello_json_append(components "${component}")
-      hello_json_append(refs "\"${name}\"")
-    endforeach()
-  else()
+  string(REPLACE "," ";" runtimes "${HELLO_RUNTIMES}")
+  set(linking static)
+  if(NOT HELLO_LINKS_STATICALLY)
     set(linking dynamic)
+    set(runtimes "")
     if(HELLO_EXECUTABLE_FORMAT STREQUAL "ELF")
-      if(NOT HELLO_READELF)
-        message(FATAL_ERROR "hello: the SBOM lists the shared libraries that readelf shows, "
-          "and there is no readelf here (Debian: apt-get install binutils)")
-      endif()
-      execute_process(COMMAND ${HELLO_READELF} --dynamic ${program}
-        OUTPUT_VARIABLE dynamic COMMAND_ERROR_IS_FATAL ANY)
-      string(REGEX MATCHALL "\\(NEEDED\\)[^[]*\\[[^]]*\\]" needed "${dynamic}")
-      list(TRANSFORM needed REPLACE ".*\\[(.*)\\]" "\\1")
-      foreach(library IN LISTS needed)
-        hello_json_append(components
-          "{\"type\": \"library\", \"bom-ref\": \"${library}\", \"name\": \"${library}\"}")
-        hello_json_append(refs "\"${library}\"")
+      # The loader lists what it would load, not running the program: a
+      # cross build's, which does not run here, fails to package.
+      execute_process(COMMAND ${CMAKE_COMMAND} -E env LD_TRACE_LOADED_OBJECTS=1 ${program}
+        OUTPUT_VARIABLE loaded COMMAND_ERROR_IS_FATAL ANY)
+      string(REGEX MATCHALL "/[^ \n]+" paths "${loaded}")
+      foreach(path IN LISTS paths)
+        hello_debian_source(${path} "[^ ]+" debian)
+        cmake_path(GET path FILENAME library)
+        list(APPEND runtimes "${library}=${debian}")
       endforeach()
     endif()
   endif()
 
+  set(components "[]")
+  set(refs "[]")
+  foreach(runtime IN LISTS runtimes)
+    hello_describe_runtime("${runtime}")
+    string(JSON component SET "{}" type "\"library\"")
+    foreach(field IN ITEMS bom-ref=NAME name=NAME version=VERSION description=TITLE purl=PURL)
+      string(REPLACE "=" ";" field "${field}")
+      list(GET field 1 variable)
+      if(NOT "${${variable}}" STREQUAL "")
+        list(GET field 0 field)
+        string(JSON component SET "${component}" ${field} "\"${${variable}}\"")
+      endif()
+    endforeach()
+    if(LICENCE)
+      string(JSON component SET "${component}" licenses "[{\"expression\": \"${LICENCE}\"}]")
+    endif()
+    if(PACKAGE)
+      string(JSON component SET "${component}" properties
+        "[{\"name\": \"hello-cxx:debian-package\", \"value\": \"${PACKAGE}\"}]")
+    endif()
+    string(JSON length LENGTH "${components}")
+    string(JSON components SET "${components}" ${length} "${component}")
+    string(JSON refs SET "${refs}" ${length} "\"${NAME}\"")
+  endforeach()
+
   set(bom "{\"$schema\": \"http://cyclonedx.org/schema/bom-1.6.schema.json\",
     \"bomFormat\": \"CycloneDX\", \"specVersion\": \"1.6\", \"version\": 1}")
   string(JSON bom SET "${bom}" serialNumber "\"urn:uuid:${serial}\"")
-  set(application "{\"type\": \"application\"}")
-  string(JSON application SET "${application}" bom-ref "\"${HELLO_PACKAGE_NAME}\"")
-  string(JSON application SET "${application}" name "\"${HELLO_PACKAGE_NAME}\"")
-  string(JSON application SET "${application}" version "\"${HELLO_VERSION}\"")
-  string(JSON application SET "${application}" licenses "[{\"license\": {\"id\": \"MIT\"}}]")
-  string(JSON application SET "${application}" properties "[
-    {\"name\": \"hello-cxx:package\", \"value\": \"${file_name}\"},
-    {\"name\": \"hello-cxx:linking\", \"value\": \"${linking}\"}]")
+  set(application "{\"type\": \"application\", \"bom-ref\": \"${HELLO_PACKAGE_NAME}\",
+    \"name\": \"${HELLO_PACKAGE_NAME}\", \"version\": \"${HELLO_VERSION}\",
+    \"purl\": \"pkg:generic/${HELLO_PACKAGE_NAME}@${HELLO_VERSION}\", \"licenses\": [{\"expression\": \"MIT\"}],
+    \"properties\": [{\"name\": \"hello-cxx:package\", \"value\": \"${file_name}\"},
+      {\"name\": \"hello-cxx:linking\", \"value\": \"${linking}\"}]}")
   string(JSON bom SET "${bom}" metadata "{\"timestamp\": \"${time}\"}")
   string(JSON bom SET "${bom}" metadata component "${application}")
   string(JSON bom SET "${bom}" components "${components}")
@@ -82,15 +79,8 @@ function(hello_write_sbom package output program)
   message(STATUS "SBOM: ${output}/${file_name}.cdx.json")
 endfunction()
 
-# Appends JSON value VALUE to the JSON array in variable LIST.
-function(hello_json_append list value)
-  string(JSON length LENGTH "${${list}}")
-  string(JSON result SET "${${list}}" ${length} "${value}")
-  set(${list} "${result}" PARENT_SCOPE)
-endfunction()
-
 if(CPACK_PACKAGE_FILES)
-  foreach(fact IN ITEMS PACKAGE_NAME VERSION LINKS_STATICALLY RUNTIMES EXECUTABLE_FORMAT READELF)
+  foreach(fact IN ITEMS PACKAGE_NAME VERSION LINKS_STATICALLY RUNTIMES EXECUTABLE_FORMAT)
     set(HELLO_${fact} "${CPACK_HELLO_${fact}}")
   endforeach()
   # cpack has packed in its staging folder, and copies the packages out after.

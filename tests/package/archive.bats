@@ -23,6 +23,6 @@ source "$BATS_TEST_DIRNAME/helper.bash"
   find "$BATS_TEST_TMPDIR/unpacked" -path '*/bin/hello.exe' | grep -q .
   readme=$(find "$BATS_TEST_TMPDIR/unpacked" -name README.txt)
   [ -n "$readme" ]
-  holds_licences "$BATS_TEST_TMPDIR/unpacked"
   if grep -n $'[^\r]$\|^$' "$readme"; then echo "lines above end in LF alone"; return 1; fi
+  holds_licences "$BATS_TEST_TMPDIR/unpacked"
 }

@@ -26,42 +26,100 @@ only_owner_decisions() {
   [ -z "$others" ] || { echo "findings: $others"; return 1; }
 }
 
-# The value of preprocessor expression $2 where header $1 is included, as
-# this build's compiler computes it: the toolchain's own word on a version.
-toolchain_says() {
-  printf '#include <%s>\n%s\n' "$1" "$2" | "$HELLO_CXX" -E -P -x c++ - | tail -n 1 | tr -d ' '
+# The Debian package that installed file $1, by its path or the one it
+# resolves to (Debian 12 records libraries under /lib, 13 under /usr/lib).
+debian_package() {
+  dpkg-query -S "$1" "$(realpath -m "$1")" 2>/dev/null | sed -n '1s/: .*//p'
 }
 
-# What the program of this build carries inside it or asks the loader for, as
-# sorted NAME=VERSION lines: a static build's runtimes in the versions the
-# toolchain reports, a dynamic build's shared libraries (without versions).
+# The Debian source package $2 (a regex) that binary package $1 is built from,
+# as "SOURCE VERSION": its own, or one it names as Built-Using (a cross or
+# MinGW package, rebuilt from others' sources).
+debian_source() {
+  local sources
+  sources=", $(dpkg-query -W -f '${source:Package} (= ${source:Version}), ${Built-Using}' "$1")"
+  [[ $sources =~ ,\ ($2)\ \(=\ ([^\)]+)\) ]] || { echo "$1 is built from no $2: $sources" >&2; return 1; }
+  echo "${BASH_REMATCH[1]} ${BASH_REMATCH[2]}"
+}
+
+# The runtimes a static build of this toolchain carries, as dpkg records them,
+# one a line: NAME VERSION SOURCE PACKAGE LICENCE, where PACKAGE installed the
+# library the compiler links, built from Debian source SOURCE at VERSION.
+static_runtimes() {
+  local name library source licence package
+  { case $HELLO_SYSTEM in
+      Windows) echo 'mingw-w64 libmingw32.a mingw-w64 ZPL-2.1'
+        echo 'winpthreads libwinpthread.a mingw-w64 MIT AND BSD-3-Clause' ;;
+      *) echo 'glibc libc.a glibc LGPL-2.1-or-later' ;;
+    esac
+    echo 'libstdc++ libstdc++.a gcc-[0-9]+ GPL-3.0-or-later WITH GCC-exception-3.1'
+  } | while read -r name library source licence; do
+    package=$(debian_package "$("$HELLO_CXX" -print-file-name="$library")")
+    source=$(debian_source "$package" "$source") || return
+    echo "$name ${source#* } ${source% *} $package $licence"
+  done
+}
+
+# What the program of this build carries inside it or loads, as sorted lines
+# NAME=VERSION PURL LICENCE, from dpkg's records: a static build's runtimes by
+# their Debian source, a dynamic build's shared libraries as ldd resolves them,
+# by the source of the package that installed each.
 expected_components() {
-  local gcc
-  if [ "$(toolchain_says cstdio __clang__)" = 1 ]; then gcc=$(toolchain_says cstdio _GLIBCXX_RELEASE)
-  else gcc=$(toolchain_says cstdio __GNUC__.__GNUC_MINOR__.__GNUC_PATCHLEVEL__); fi
-  if [ "$HELLO_LINKS_STATICALLY" != ON ]; then
-    "${READELF:-readelf}" --dynamic "$HELLO_BUILD_DIR/hello" | sed -n 's/.*(NEEDED).*\[\(.*\)\]$/\1=/p'
-  elif [ "$HELLO_SYSTEM" = Windows ]; then
-    echo "mingw-w64=$(toolchain_says _mingw.h __MINGW64_VERSION_MAJOR.__MINGW64_VERSION_MINOR.__MINGW64_VERSION_BUGFIX)"
-    echo "winpthreads=$(toolchain_says pthread.h \
-      __WINPTHREADS_VERSION_MAJOR.__WINPTHREADS_VERSION_MINOR.__WINPTHREADS_VERSION_PATCHLEVEL)"
-    echo "libstdc++=$gcc"
+  local vendor distro name version source package licence path
+  vendor=$(sed -n 's/^ID=//p' /etc/os-release | tr -d '"')
+  distro=$vendor-$(sed -n 's/^VERSION_ID=//p' /etc/os-release | tr -d '"')
+  if [ "$HELLO_LINKS_STATICALLY" = ON ]; then static_runtimes
   else
-    echo "glibc=$(toolchain_says features.h __GLIBC__.__GLIBC_MINOR__)"
-    echo "libstdc++=$gcc"
-  fi | sort
+    ldd "$HELLO_BUILD_DIR/hello" | grep -o '/[^ ]*' | while read -r path; do
+      package=$(debian_package "$path")
+      source=$(debian_source "$package" '[^ ]+') || return
+      case $source in
+        glibc\ *) licence=LGPL-2.1-or-later ;;
+        gcc-*) licence='GPL-3.0-or-later WITH GCC-exception-3.1' ;;
+        *) licence= ;;
+      esac
+      echo "${path##*/} ${source#* } ${source% *} $package $licence"
+    done
+  fi | while read -r name version source package licence; do
+    echo "$name=$version pkg:deb/$vendor/$source@${version//+/%2B}?arch=source&distro=$distro $licence"
+  done | sort
 }
 
 # The archive unpacked in folder $1 holds LICENSE and, where the program is
-# static, THIRD-PARTY-NOTICES naming each runtime it carries, in the version
-# the toolchain reports, and no other.
+# static: THIRD-PARTY-NOTICES naming hello's source package and each runtime
+# in its Debian version; in LICENSES/, the text of each licence of theirs as
+# Debian has it; and their packages' copyright files.
 holds_licences() {
-  local notice
+  local notice folder runtimes name version source package licence id
   cmp "$HELLO_SOURCE_DIR/LICENSE" "$(find "$1" -name LICENSE)" || return
   [ "$HELLO_LINKS_STATICALLY" = ON ] || return 0
+  needs dpkg-query dpkg
   notice=$(find "$1" -name THIRD-PARTY-NOTICES)
   [ -n "$notice" ] || { echo "no THIRD-PARTY-NOTICES in the archive"; return 1; }
+  folder=$(dirname "$notice")
+  grep -q "$HELLO_PACKAGE_NAME-$HELLO_VERSION\.tar\.gz" "$notice" ||
+    { echo "THIRD-PARTY-NOTICES does not name hello's source package"; return 1; }
+  runtimes=$(static_runtimes)
   # A runtime's entry begins "NAME VERSION: ".
-  diff <(expected_components) <(sed -n 's/^\([^ ][^ ]*\) \([0-9(][^:]*\): .*/\1=\2/p' "$notice" | sort) ||
-    { echo "THIRD-PARTY-NOTICES names other runtimes than the program's, above"; return 1; }
+  diff <(cut -d ' ' -f 1,2 <<<"$runtimes" | sort) <(sed -n 's/^\([^ ][^ ]*\) \([^ ]*\): .*/\1 \2/p' "$notice" | sort) ||
+    { echo "THIRD-PARTY-NOTICES names other runtimes than dpkg's, above"; return 1; }
+  while read -r name version source package licence; do
+    cmp "/usr/share/doc/${package%:*}/copyright" "$folder/copyright/${package%:*}" || return
+    for id in ${licence//[()]/}; do
+      [[ $id =~ ^(AND|OR|WITH)$ ]] ||
+        is_debians_text "$folder/LICENSES/$id.txt" "/usr/share/doc/${package%:*}/copyright" ||
+        { echo "LICENSES/$id.txt, a licence of $name, is missing or not Debian's text"; return 1; }
+    done
+  done <<<"$runtimes"
+}
+
+# File $1 is a licence text of /usr/share/common-licenses, or a part of
+# copyright file $2, as it is there or as a paragraph of its machine-readable
+# format (each line indented by one space, an empty one as " .").
+is_debians_text() {
+  local text common
+  [ -s "$1" ] || return
+  for common in /usr/share/common-licenses/*; do cmp -s "$1" "$common" && return; done
+  text=$(cat "$1")
+  [[ $(cat "$2") == *"$text"* || $(cat "$2") == *"$(sed 's/^/ /; s/^ $/ ./' <<<"$text")"* ]]
 }
