@@ -1,24 +1,14 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The hello-cxx developers
 # SPDX-License-Identifier: MIT
-# Measures what one run of hello costs beside the floor, the smallest static
-# program that writes the greeting (a C main calling write(2) once, which
-# the script builds with the system's C compiler, linked as hello is), and
-# coreutils' true and echo: instructions (callgrind, repeatable), system calls
-# (strace), minor page faults (the median over the timed runs' count), median
-# wall time (hyperfine, all commands in one comparison, so that all share the
-# machine's state) and file size, each of a fresh copy of the program. Builds
-# nothing of hello's: pass the programs.
-#
-#   bench/startup.sh [OPTIONS] HELLO...
-#   BENCH_RUNS=2000 bench/startup.sh build/default/hello   more timed runs (default 1000)
-#   BENCH_WARMUP=10 ...                                     fewer warm-up runs (default 50)
-#
-# Options turn the figures into a verdict, an "ok" or "not ok" line each
-# (exit status 1 when one fails):
-#   --fewer-than-true                each HELLO runs fewer instructions and system calls than true
-#   --max-time-ratio R               each HELLO's median wall time is at most R times the floor's
-#   --max-page-faults-over-floor N   each HELLO takes at most N page faults a run more than the floor
+# Measures what one run of each HELLO costs beside the floor (a static C
+# program that writes the greeting once, linked as hello is), coreutils' true
+# and echo; README.md here says what and how. Builds nothing of hello's.
+#   [BENCH_RUNS=1000] [BENCH_WARMUP=50] bench/startup.sh [OPTIONS] HELLO...
+# Options make each bound a verdict, an "ok" or "not ok" line (status 1 when one fails):
+#   --fewer-than-true                fewer instructions and system calls than true
+#   --max-time-ratio R               median wall time at most R times the floor's
+#   --max-page-faults-over-floor N   at most N page faults a run over the floor's
 set -euo pipefail
 
 fewer_than_true=false max_time_ratio='' max_faults_over_floor=''
@@ -41,10 +31,7 @@ done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 printf '#include <unistd.h>\nint main(void) { return write(1, "Hello World!\\n", 13) != 13; }\n' >"$work/floor.c"
-# The floor is linked as hello is (see README.md): an ordinary executable
-# whose libraries all come from static archives, grouped as -static groups
-# them, so that it does not register frame tables as it starts; where cc
-# cannot link it so, with -static.
+# Linked as hello is, the libraries grouped as -static groups them; else -static.
 floor_label="floor: static C, one write(2)"
 cc -O2 -no-pie -static-libgcc -Wl,-static -Wl,--no-dynamic-linker "$work/floor.c" -o "$work/floor" \
   -Wl,--start-group -lgcc -lgcc_eh -lc -Wl,--end-group 2>/dev/null ||
