@@ -50,7 +50,7 @@ uninstalls_exactly() {
     { cat "$log"; echo "DESTDIR $destdir, prefix $2:"; find "$destdir"; return 1; }
 }
 
-@test "installs the program and its documentation, runs from there, and uninstalls it all" {
+@test "installs the program and its documentation, runs from there, and uninstalls" {
   root=$BATS_TEST_TMPDIR/root live=$BATS_TEST_TMPDIR/live
   install_hello "$root" /opt/hello
   program=$(installed_file "$(basename "$HELLO")")
@@ -69,14 +69,16 @@ uninstalls_exactly() {
   [ "$status" -eq 0 ] && [ ! -e "$root" ] && [ "$(contents "$live")" = "$before" ] || { cat "$log"; find "$root"; return 1; }
 }
 
-@test "an uninstall under another DESTDIR than the install's (cpack's) refuses, says the install's, removes nothing" {
+@test "cpack records no install, and an uninstall under another DESTDIR than the install's refuses, names it, removes nothing" {
   mkdir -p "$BATS_TEST_TMPDIR/live/bin" && echo theirs >"$BATS_TEST_TMPDIR/live/bin/hello"
   install_hello "$BATS_TEST_TMPDIR/staged" "$BATS_TEST_TMPDIR/live"
-  # CPack stages its package with the install script, without DESTDIR.
+  # CPack stages its package with the install script: that is no install to record.
+  record=$(cat "$scripts/install_record.txt")
   "${CPACK_COMMAND:-cpack}" -G TGZ ${HELLO_CONFIG:+-C "$HELLO_CONFIG"} --config /dev/null -B "$BATS_TEST_TMPDIR/packages" \
     -D CPACK_PACKAGE_NAME=hello -D CPACK_PACKAGE_VERSION=0 -D CPACK_PACKAGE_DESCRIPTION=hello -D CPACK_PACKAGE_FILE_NAME=hello \
-    -D CPACK_CMAKE_GENERATOR=Ninja -D "CPACK_INSTALL_CMAKE_PROJECTS=$scripts;hello;$component;/" >/dev/null
-  folders=("$BATS_TEST_TMPDIR/live" "$BATS_TEST_TMPDIR/staged" "$BATS_TEST_TMPDIR/packages" "$scripts")
+    -D CPACK_SET_DESTDIR=ON -D CPACK_CMAKE_GENERATOR=Ninja -D "CPACK_INSTALL_CMAKE_PROJECTS=$scripts;hello;$component;/" >/dev/null
+  [ "$(cat "$scripts/install_record.txt")" = "$record" ]
+  folders=("$BATS_TEST_TMPDIR/live" "$BATS_TEST_TMPDIR/staged" "$scripts")
   before=$(contents "${folders[@]}")
   for destdir in '' "$BATS_TEST_TMPDIR/live"; do
     uninstall_hello "$destdir"
