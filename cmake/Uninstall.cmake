@@ -50,7 +50,7 @@ elseif(NOT CMAKE_SCRIPT_MODE_FILE STREQUAL CMAKE_CURRENT_LIST_FILE AND NOT DEFIN
   foreach(folder IN LISTS hello_folders)
     cmake_path(ABSOLUTE_PATH folder BASE_DIRECTORY "${CMAKE_INSTALL_PREFIX}/")
     set(folder "$ENV{DESTDIR}${folder}")
-    while(NOT EXISTS "${folder}" AND NOT IS_SYMLINK "${folder}")
+    while(IS_ABSOLUTE "${folder}" AND NOT EXISTS "${folder}" AND NOT IS_SYMLINK "${folder}")
       string(HEX "${folder}" hex)
       string(APPEND hello_folders_made "${hello_install} ${hex} FOLDER\n")
       cmake_path(GET folder PARENT_PATH folder)
