@@ -118,7 +118,7 @@ foreach(line IN LISTS lines)
   endwhile()
 endforeach()
 if(NOT found)
-  message(FATAL_ERROR "hello: this build folder installed nothing under DESTDIR '$ENV{DESTDIR}', but under:${others}\n"
-    "Uninstall with the DESTDIR of the install: this one would remove files it did not write.")
+  message(FATAL_ERROR "hello: no install from this build folder is recorded under DESTDIR '$ENV{DESTDIR}'; "
+    "uninstall with the DESTDIR of an install. The installs recorded:${others}")
 endif()
 file(WRITE "${RECORD}" "${kept}")
