@@ -1,10 +1,10 @@
 # SPDX-FileCopyrightText: 2026 The hello-cxx developers
 # SPDX-License-Identifier: MIT
-# Included by an install before and after hello's files, this file notes in
-# install_record.txt, beside the install script, the folders the install made
-# and the files it wrote, each path in hexadecimal, which holds any byte.
-# Run as a script, it removes what the installs under the DESTDIR of its
-# environment wrote, while it is still as they wrote it:
+# An install includes this file before and after hello's files: it notes in
+# install_record.txt, beside the install script run, the folders made and the
+# files written, their paths in hexadecimal, which holds any byte. Run as a
+# script, it removes what the installs under the DESTDIR of its environment
+# wrote, while it is still as they wrote it:
 #   cmake --build build --target uninstall
 #   cmake -D RECORD=build/install_record.txt -P cmake/Uninstall.cmake
 cmake_minimum_required(VERSION 3.25)
@@ -42,7 +42,8 @@ elseif(NOT CMAKE_SCRIPT_MODE_FILE STREQUAL CMAKE_CURRENT_LIST_FILE AND NOT DEFIN
     message(FATAL_ERROR "hello: DESTDIR=$ENV{DESTDIR} is relative: give its whole path, DESTDIR=\"$PWD/$ENV{DESTDIR}\"")
   endif()
   string(LENGTH "${CMAKE_INSTALL_MANIFEST_FILES}" hello_start)
-  # The uninstall's messages name the install by its DESTDIR and prefix.
+  # Each line of the record starts with the DESTDIR, then the install as the
+  # uninstall's messages name it.
   string(HEX "$ENV{DESTDIR}" destdir)
   string(HEX "\n  DESTDIR '$ENV{DESTDIR}', prefix '${CMAKE_INSTALL_PREFIX}'" install)
   set(hello_install "${destdir} ${install}")
@@ -71,13 +72,13 @@ elseif(NOT CMAKE_SCRIPT_MODE_FILE STREQUAL CMAKE_CURRENT_LIST_FILE)
     string(APPEND hello_files "${hello_install} ${path} ${state}\n")
   endwhile()
   # The folders come after the files, for the uninstall reads the record backwards.
-  cmake_path(REPLACE_FILENAME CMAKE_PARENT_LIST_FILE install_record.txt OUTPUT_VARIABLE record)
+  cmake_path(REPLACE_FILENAME CMAKE_SCRIPT_MODE_FILE install_record.txt OUTPUT_VARIABLE record)
   file(APPEND "${record}" "${hello_files}${hello_folders_made}")
   return()
 endif()
 
-# Each line: DESTDIR, the install's name, path, then FOLDER or its state. The
-# latest install first: the files are as it left them.
+# Each line: DESTDIR, the install, a path, then FOLDER or the file's state.
+# The latest install first: the files are as it left them.
 file(STRINGS "${RECORD}" lines)
 list(REVERSE lines)
 string(HEX "$ENV{DESTDIR}" destdir)
