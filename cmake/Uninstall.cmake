@@ -59,8 +59,8 @@ elseif(NOT CMAKE_SCRIPT_MODE_FILE STREQUAL CMAKE_CURRENT_LIST_FILE AND NOT DEFIN
   endforeach()
   return()
 elseif(NOT CMAKE_SCRIPT_MODE_FILE STREQUAL CMAKE_CURRENT_LIST_FILE)
-  # After: CMake lists the files it installed one after another, each ended
-  # by a ';', which the prefix may hold too.
+  # After: CMake lists the files it installed joined by ';', which the prefix
+  # may hold too.
   string(SUBSTRING "${CMAKE_INSTALL_MANIFEST_FILES}" ${hello_start} -1 written)
   string(REGEX REPLACE "([][.*+?^$()|\\])" "\\\\\\1" prefix "${CMAKE_INSTALL_PREFIX}")
   while(written MATCHES "^;?(${prefix}/[^;]*|[^;]+)")
