@@ -4,6 +4,16 @@
 # a parent project, or a test, can install hello's files alone.
 include(GNUInstallDirs)
 
+# Where Fedora and Arch keep licences; a .deb carries its copyright file instead.
+set(licence_dir ${CMAKE_INSTALL_DATAROOTDIR}/licenses/${PROJECT_NAME})
+# Before hello's files come, the install's record (Uninstall.cmake) notes
+# which of their folders are missing; after, what came.
+set(folders ${CMAKE_INSTALL_BINDIR} ${CMAKE_INSTALL_MANDIR}/man1 ${CMAKE_INSTALL_DOCDIR} ${licence_dir}/LICENSES
+  ${licence_dir}/copyright)
+string(REGEX REPLACE "([\"\\$])" "\\\\\\1" folders "${folders}")
+install(CODE "set(hello_folders \"${folders}\")" COMPONENT ${PROJECT_NAME})
+install(SCRIPT ${CMAKE_CURRENT_LIST_DIR}/Uninstall.cmake COMPONENT ${PROJECT_NAME})
+
 install(TARGETS hello-cxx RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT ${PROJECT_NAME})
 
 if(WIN32)
@@ -23,30 +33,13 @@ else()
     DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT ${PROJECT_NAME})
   install(FILES ChangeLog DESTINATION ${CMAKE_INSTALL_DOCDIR} RENAME changelog
     COMPONENT ${PROJECT_NAME})
-  # Where Fedora and Arch keep licences; a .deb carries its copyright file instead.
-  set(licence_dir ${CMAKE_INSTALL_DATAROOTDIR}/licenses/${PROJECT_NAME})
 endif()
 # LICENSE, and a static program's notices of the runtime libraries it carries.
 hello_install_licences(${licence_dir})
-
-# The manifest names the files without the DESTDIR they went under: each
-# install notes its DESTDIR beside it, so that an uninstall under another one
-# cannot remove files this build did not write (the live ones of a staged
-# install, say).
-install(CODE "set(hello_destdirs [[${CMAKE_BINARY_DIR}/install_destdirs.txt]])" COMPONENT ${PROJECT_NAME})
-install(CODE [[
-  set(destdirs "")
-  if(EXISTS "${hello_destdirs}")
-    file(STRINGS "${hello_destdirs}" destdirs)
-  endif()
-  list(APPEND destdirs "[$ENV{DESTDIR}]")
-  list(REMOVE_DUPLICATES destdirs)
-  list(JOIN destdirs "\n" destdirs)
-  file(WRITE "${hello_destdirs}" "${destdirs}\n")
-]] COMPONENT ${PROJECT_NAME})
+install(SCRIPT ${CMAKE_CURRENT_LIST_DIR}/Uninstall.cmake COMPONENT ${PROJECT_NAME})
 
 # The README's uninstall; a parent project has its own.
 if(PROJECT_IS_TOP_LEVEL)
-  add_custom_target(uninstall COMMAND ${CMAKE_COMMAND} -D MANIFEST=${CMAKE_BINARY_DIR}/install_manifest.txt
+  add_custom_target(uninstall COMMAND ${CMAKE_COMMAND} -D RECORD=${CMAKE_BINARY_DIR}/install_record.txt
     -P ${CMAKE_CURRENT_LIST_DIR}/Uninstall.cmake VERBATIM)
 endif()
