@@ -8,12 +8,17 @@
 # shellcheck source=helper.bash
 source "$BATS_TEST_DIRNAME/helper.bash"
 
+# Skips the case where this build's source folder is not a git checkout.
+checkout_or_skip() {
+  [ "$(git -C "$HELLO_SOURCE_DIR" rev-parse --show-toplevel 2>/dev/null)" = "$(realpath "$HELLO_SOURCE_DIR")" ] ||
+    skip "the source folder is not a git checkout, so this build makes no source package"
+}
+
 # The files of source package $1, relative to its top folder, sorted.
 packed_files() { tar -tzf "$1" | grep -v '/$' | cut -d/ -f2- | sort; }
 
 @test "this build's source package is the committed files, under NAME-VERSION/" {
-  [ "$(git -C "$HELLO_SOURCE_DIR" rev-parse --show-toplevel 2>/dev/null)" = "$(realpath "$HELLO_SOURCE_DIR")" ] ||
-    skip "the source folder is not a git checkout, so this build makes no source package"
+  checkout_or_skip
   package=$(package_file "/$HELLO_PACKAGE_NAME-$HELLO_VERSION.tar.gz")
   diff <(packed_files "$package") <(git -C "$HELLO_SOURCE_DIR" -c core.quotePath=off ls-tree -r --name-only HEAD | sort)
   [ "$(tar -tzf "$package" | cut -d/ -f1 | sort -u)" = "$HELLO_PACKAGE_NAME-$HELLO_VERSION" ]
@@ -27,8 +32,8 @@ packed_files() { tar -tzf "$1" | grep -v '/$' | cut -d/ -f2- | sort; }
   mkdir -p "$src/build-dynamic/CMakeFiles" "$src/other"
   echo 'SECRET=1' >"$src/.env"
   touch "$src/src/main.cpp~" "$src/build-dynamic/CMakeFiles/x.o" "$src/other/notes.txt"
-  configure "$src" -S "$src"
-  HELLO_PACKAGE_DIRECTORY=$BATS_TEST_TMPDIR/out cmake --build "$src" --target package_source >/dev/null
+  configure "$src" -S "$src" -D CPACK_PACKAGE_DIRECTORY="$BATS_TEST_TMPDIR/out"
+  cmake --build "$src" --target package_source >/dev/null
   diff <(packed_files "$BATS_TEST_TMPDIR/out"/*.tar.gz) <(git -C "$src" ls-files | sort)
 }
 
@@ -39,4 +44,13 @@ packed_files() { tar -tzf "$1" | grep -v '/$' | cut -d/ -f2- | sort; }
   cmake --build "$src/b" >/dev/null
   run cmake --build "$src/b" --target package_source
   [ "$status" -ne 0 ] && grep -q 'is not one' <<<"$output" || { echo "$output"; return 1; }
+}
+
+@test "unpacked, the source package builds and passes the program, binary and lint checks" {
+  checkout_or_skip
+  tar -xzf "$(package_file "/$HELLO_PACKAGE_NAME-$HELLO_VERSION.tar.gz")" -C "$BATS_TEST_TMPDIR"
+  cd "$BATS_TEST_TMPDIR/$HELLO_PACKAGE_NAME-$HELLO_VERSION"
+  { cmake --preset dev -D "HELLO_NODE_MODULES=$HELLO_NODE_MODULES" && cmake --build --preset dev &&
+    ctest --preset dev -L '^(program|binary|lint)$'; } >"$BATS_TEST_TMPDIR/log" 2>&1 ||
+    { tail -n 40 "$BATS_TEST_TMPDIR/log"; return 1; }
 }
