@@ -8,17 +8,19 @@
 # shellcheck source=helper.bash
 source "$BATS_TEST_DIRNAME/helper.bash"
 
-# Skips the case where this build's source folder is not a git checkout.
-checkout_or_skip() {
-  [ "$(git -C "$HELLO_SOURCE_DIR" rev-parse --show-toplevel 2>/dev/null)" = "$(realpath "$HELLO_SOURCE_DIR")" ] ||
-    skip "the source folder is not a git checkout, so this build makes no source package"
+# Copies the project's files into the new folder $1 and commits them there.
+committed_copy() {
+  copy_project "$1"
+  git -C "$1" init -q && git -C "$1" add . &&
+    git -C "$1" -c user.name=check -c user.email=check@localhost commit -qm files
 }
 
 # The files of source package $1, relative to its top folder, sorted.
 packed_files() { tar -tzf "$1" | grep -v '/$' | cut -d/ -f2- | sort; }
 
 @test "this build's source package is the committed files, under NAME-VERSION/" {
-  checkout_or_skip
+  [ "$(git -C "$HELLO_SOURCE_DIR" rev-parse --show-toplevel 2>/dev/null)" = "$(realpath "$HELLO_SOURCE_DIR")" ] ||
+    skip "the source folder is not a git checkout, so this build makes no source package"
   package=$(package_file "/$HELLO_PACKAGE_NAME-$HELLO_VERSION.tar.gz")
   diff <(packed_files "$package") <(git -C "$HELLO_SOURCE_DIR" -c core.quotePath=off ls-tree -r --name-only HEAD | sort)
   [ "$(tar -tzf "$package" | cut -d/ -f1 | sort -u)" = "$HELLO_PACKAGE_NAME-$HELLO_VERSION" ]
@@ -26,9 +28,7 @@ packed_files() { tar -tzf "$1" | grep -v '/$' | cut -d/ -f2- | sort; }
 
 @test "stray files, other build folders and an in-source build stay out" {
   src=$BATS_TEST_TMPDIR/src
-  copy_project "$src"
-  git -C "$src" init -q && git -C "$src" add . &&
-    git -C "$src" -c user.name=check -c user.email=check@localhost commit -qm files
+  committed_copy "$src"
   mkdir -p "$src/build-dynamic/CMakeFiles" "$src/other"
   echo 'SECRET=1' >"$src/.env"
   touch "$src/src/main.cpp~" "$src/build-dynamic/CMakeFiles/x.o" "$src/other/notes.txt"
@@ -47,8 +47,10 @@ packed_files() { tar -tzf "$1" | grep -v '/$' | cut -d/ -f2- | sort; }
 }
 
 @test "unpacked, the source package builds and passes the program, binary and lint checks" {
-  checkout_or_skip
-  tar -xzf "$(package_file "/$HELLO_PACKAGE_NAME-$HELLO_VERSION.tar.gz")" -C "$BATS_TEST_TMPDIR"
+  committed_copy "$BATS_TEST_TMPDIR/src"
+  configure "$BATS_TEST_TMPDIR/b" -S "$BATS_TEST_TMPDIR/src" -D CPACK_PACKAGE_DIRECTORY="$BATS_TEST_TMPDIR"
+  cmake --build "$BATS_TEST_TMPDIR/b" --target package_source >/dev/null
+  tar -xzf "$BATS_TEST_TMPDIR/$HELLO_PACKAGE_NAME-$HELLO_VERSION.tar.gz" -C "$BATS_TEST_TMPDIR"
   cd "$BATS_TEST_TMPDIR/$HELLO_PACKAGE_NAME-$HELLO_VERSION"
   { cmake --preset dev -D "HELLO_NODE_MODULES=$HELLO_NODE_MODULES" && cmake --build --preset dev &&
     ctest --preset dev -L '^(program|binary|lint)$'; } >"$BATS_TEST_TMPDIR/log" 2>&1 ||
