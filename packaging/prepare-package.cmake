@@ -23,7 +23,8 @@ endif()
 # Without dpkg-shlibdeps CPackDeb leaves Depends out; it searches as here.
 find_program(SHLIBDEPS_EXECUTABLE dpkg-shlibdeps)
 if(CPACK_GENERATOR STREQUAL "DEB" AND NOT SHLIBDEPS_EXECUTABLE)
-  message(FATAL_ERROR "hello: the .deb's Depends come from dpkg-shlibdeps (Debian: apt-get install dpkg-dev)")
+  message(FATAL_ERROR "hello: no dpkg-shlibdeps (Debian: apt-get install dpkg-dev), without which the .deb "
+    "would declare no Depends")
 endif()
 # Before 4.3, CPack's archives give their files the packer's uid, which root
 # unpacking them keeps. fakeroot makes id and CPack alike see root.
@@ -31,7 +32,7 @@ if(CPACK_GENERATOR MATCHES "^(7Z|STGZ|TBZ2|TGZ|TXZ|TZ|TZST|ZIP)$" AND CMAKE_VERS
     AND CMAKE_HOST_UNIX)
   execute_process(COMMAND id -u OUTPUT_VARIABLE uid OUTPUT_STRIP_TRAILING_WHITESPACE)
   if(NOT uid STREQUAL "0")
-    message(FATAL_ERROR "hello: CPack ${CMAKE_VERSION} would give the archive's files your uid (${uid}), "
-      "not root's: run cpack under fakeroot: fakeroot cpack -G ${CPACK_GENERATOR}")
+    message(FATAL_ERROR "hello: run cpack under fakeroot: fakeroot cpack -G ${CPACK_GENERATOR}\n"
+      "CPack ${CMAKE_VERSION} would give the archive's files your uid (${uid}) rather than root's.")
   endif()
 endif()
