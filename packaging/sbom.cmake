@@ -5,9 +5,8 @@
 # carries, or every shared library a dynamic one loads as the loader here
 # resolves it; each with its licence and a purl scanners match.
 #
-# As cpack's post-build script, it writes one for each package cpack made;
-# tool-packages.cmake includes it and calls hello_write_sbom for the .deb.
-# Both know the build's facts as HELLO_PACKAGE_NAME, HELLO_VERSION,
+# As cpack's post-build script, it writes one for each package cpack made,
+# knowing the build's facts as HELLO_PACKAGE_NAME, HELLO_VERSION,
 # HELLO_LINKS_STATICALLY, HELLO_RUNTIMES (by commas) and HELLO_EXECUTABLE_FORMAT.
 include(${CMAKE_CURRENT_LIST_DIR}/../cmake/Runtimes.cmake)
 

@@ -34,27 +34,27 @@ build=(--build --preset "$preset")
 # A container check's copy makes the image: every Linux workflow, about a minute.
 case $check in configure.* | lint.*) build=(-E true) ;; container.*) build=(--build --preset container) ;; esac
 
-# Builds copy $1 and runs the check there into $1/check.log, the check's
-# number into $1/number; writes into $1/verdict how it ended: Passed, Failed,
+# Builds copy $1 and runs the check there into $1.check.log, the check's
+# number into $1.number; writes into $1.verdict how it ended: Passed, Failed,
 # or why it gave no verdict.
 run_check() {
-  if ! (cd "$1" && "$cmake" --preset "$preset" "${options[@]}" >configure.log 2>&1 && "$cmake" "${build[@]}" >build.log 2>&1); then
-    cat "$1/configure.log" "$1/build.log" 2>/dev/null | tail -n 20
-    echo "the copy did not build" >"$1/verdict"
+  if ! (cd "$1" && "$cmake" --preset "$preset" "${options[@]}" >"$1.configure.log" 2>&1 && "$cmake" "${build[@]}" >"$1.build.log" 2>&1); then
+    cat "$1.configure.log" "$1.build.log" 2>/dev/null | tail -n 20
+    echo "the copy did not build" >"$1.verdict"
     return
   fi
   # -R also lists the checks that set up its fixtures; -V prefixes each line a test prints with its number.
   "$ctest" --test-dir "$1/build/$preset" -N -R "^${check//./\\.}\$" |
-    awk -v check="$check" '$NF == check { sub(/.*#/, "", $2); sub(/:/, "", $2); print $2 }' >"$1/number"
-  [ -s "$1/number" ] || { echo "no check named $check" >"$1/verdict"; return; }
-  "$ctest" --test-dir "$1/build/$preset" -V -R "^${check//./\\.}\$" >"$1/check.log" 2>&1
+    awk -v check="$check" '$NF == check { sub(/.*#/, "", $2); sub(/:/, "", $2); print $2 }' >"$1.number"
+  [ -s "$1.number" ] || { echo "no check named $check" >"$1.verdict"; return; }
+  "$ctest" --test-dir "$1/build/$preset" -V -R "^${check//./\\.}\$" >"$1.check.log" 2>&1
   local line
-  line=$(grep -E "^ *[0-9]+/[0-9]+ Test +#$(cat "$1/number"): " "$1/check.log")
+  line=$(grep -E "^ *[0-9]+/[0-9]+ Test +#$(cat "$1.number"): " "$1.check.log")
   case $line in
     *' Passed '*) echo Passed ;;
     *'***Failed '*) echo Failed ;;
     *) echo "$check gave no verdict: ${line:-no result}" ;;
-  esac >"$1/verdict"
+  esac >"$1.verdict"
 }
 
 rm -rf "$copy" && copy_project "$copy" || exit 2
@@ -66,26 +66,26 @@ sed -i -e "$edit" "$copy/$file" || exit 2
 cmp -s "$HELLO_SOURCE_DIR/$file" "$copy/$file" && not_judged "the edit no longer applies to $file"
 control=$(dirname "$PWD")/mutation-controls/$check.$preset.$(sha1sum <<<"$cases" | cut -c 1-8)
 mkdir -p "${control%/*}" && exec 9>"$control.lock" && flock 9 || exit 2
-if [ "$(cat "$control/stamp" 2>/dev/null)" != "$stamp" ]; then
+if [ "$(cat "$control.stamp" 2>/dev/null)" != "$stamp" ]; then
   # Without the lock's descriptor, which a lingering child (wineserver) would hold.
-  rm -rf "$control" && copy_project "$control" && run_check "$control" 9>&- && echo "$stamp" >"$control/stamp"
+  rm -rf "$control" && copy_project "$control" && run_check "$control" 9>&- && echo "$stamp" >"$control.stamp"
 fi
-control_verdict=$(cat "$control/verdict")
-numbered_cases=$(grep -cE "^$(cat "$control/number" 2>/dev/null): (not )?ok [0-9]+" "$control/check.log" 2>/dev/null)
+control_verdict=$(cat "$control.verdict")
+numbered_cases=$(grep -cE "^$(cat "$control.number" 2>/dev/null): (not )?ok [0-9]+" "$control.check.log" 2>/dev/null)
 exec 9>&-
 [ "$control_verdict" = Passed ] || not_judged "$check does not pass on an unbroken copy ($control): $control_verdict"
 
 run_check "$copy"
-case $(cat "$copy/verdict") in
-  Passed) cat "$copy/check.log"; echo "mutant $name: $check passed against it"; exit 1 ;;
+case $(cat "$copy.verdict") in
+  Passed) cat "$copy.check.log"; echo "mutant $name: $check passed against it"; exit 1 ;;
   Failed) ;;
-  *) cat "$copy/check.log"; not_judged "$(cat "$copy/verdict")" ;;
+  *) cat "$copy.check.log"; not_judged "$(cat "$copy.verdict")" ;;
 esac
-number=$(cat "$copy/number")
+number=$(cat "$copy.number")
 if [ "$numbered_cases" -gt 0 ]; then
-  seen=$(grep -m 1 -E "^$number: not ok [0-9]+" "$copy/check.log") ||
-    { cat "$copy/check.log"; not_judged "$check failed without a failing case"; }
+  seen=$(grep -m 1 -E "^$number: not ok [0-9]+" "$copy.check.log") ||
+    { cat "$copy.check.log"; not_judged "$check failed without a failing case"; }
 else
-  seen="its command failed: $(grep -m 1 -E "Test +#$number: " "$copy/check.log")"
+  seen="its command failed: $(grep -m 1 -E "Test +#$number: " "$copy.check.log")"
 fi
 echo "mutant $name: caught by $check: ${seen:0:200}"
