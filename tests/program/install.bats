@@ -74,7 +74,8 @@ uninstalls_exactly() {
   install_hello "$BATS_TEST_TMPDIR/staged" "$BATS_TEST_TMPDIR/live"
   # CPack stages its package with the install script: that is no install to record.
   record=$(cat "$scripts/install_record.txt")
-  "${CPACK_COMMAND:-cpack}" -G TGZ ${HELLO_CONFIG:+-C "$HELLO_CONFIG"} --config /dev/null -B "$BATS_TEST_TMPDIR/packages" \
+  # CPack cannot pack under a path with '[' (the README says so): there, the rest alone.
+  [[ $scripts == *'['* ]] || "${CPACK_COMMAND:-cpack}" -G TGZ ${HELLO_CONFIG:+-C "$HELLO_CONFIG"} --config /dev/null -B "$BATS_TEST_TMPDIR/packages" \
     -D CPACK_PACKAGE_NAME=hello -D CPACK_PACKAGE_VERSION=0 -D CPACK_PACKAGE_DESCRIPTION=hello -D CPACK_PACKAGE_FILE_NAME=hello \
     -D CPACK_SET_DESTDIR=ON -D CPACK_CMAKE_GENERATOR=Ninja -D "CPACK_INSTALL_CMAKE_PROJECTS=$scripts;hello;$component;/" >/dev/null
   [ "$(cat "$scripts/install_record.txt")" = "$record" ]
