@@ -5,11 +5,16 @@
 include(GNUInstallDirs)
 
 # Where Fedora and Arch keep licences; a .deb carries its copyright file instead.
+# A Windows user finds them, and a README.txt, beside bin/.
 set(licence_dir ${CMAKE_INSTALL_DATAROOTDIR}/licenses/${PROJECT_NAME})
+if(WIN32)
+  set(licence_dir .)
+endif()
 # Before hello's files come, the install's record (Uninstall.cmake) notes
 # which of their folders are missing; after, what came.
 set(folders ${CMAKE_INSTALL_BINDIR} ${CMAKE_INSTALL_MANDIR}/man1 ${CMAKE_INSTALL_DOCDIR} ${licence_dir}/LICENSES
   ${licence_dir}/copyright)
+list(TRANSFORM folders REPLACE "^\\./" "")
 string(REGEX REPLACE "([\"\\$])" "\\\\\\1" folders "${folders}")
 install(CODE "set(hello_folders \"${folders}\")" COMPONENT ${PROJECT_NAME})
 install(SCRIPT ${CMAKE_CURRENT_LIST_DIR}/Uninstall.cmake COMPONENT ${PROJECT_NAME})
@@ -27,7 +32,6 @@ if(WIN32)
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
     ${PROJECT_SOURCE_DIR}/packaging/description.txt ${PROJECT_SOURCE_DIR}/packaging/README.txt.in)
   install(FILES ${PROJECT_BINARY_DIR}/README.txt DESTINATION . COMPONENT ${PROJECT_NAME})
-  set(licence_dir .)
 else()
   install(FILES ${PROJECT_BINARY_DIR}/man/hello.1
     DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT ${PROJECT_NAME})

@@ -171,6 +171,8 @@ libraries of others, each under its own licence, whose texts are in LICENSES/:\n
   file(GLOB_RECURSE files RELATIVE ${folder} ${folder}/*)
   foreach(file IN LISTS files)
     cmake_path(GET file PARENT_PATH subfolder)
-    install(FILES ${folder}/${file} DESTINATION ${destination}/${subfolder} COMPONENT ${PROJECT_NAME})
+    cmake_path(APPEND destination ${subfolder} OUTPUT_VARIABLE to)
+    cmake_path(NORMAL_PATH to) # "." and "./LICENSES" as the uninstall's record has them
+    install(FILES ${folder}/${file} DESTINATION ${to} COMPONENT ${PROJECT_NAME})
   endforeach()
 endfunction()

@@ -23,15 +23,16 @@ function(hello_link_for_fast_startup target)
   string(TOUPPER "${HELLO_STATIC}" static)
   cmake_path(SET prefix NORMALIZE "${CMAKE_INSTALL_PREFIX}/")
   set(reason "HELLO_STATIC=${HELLO_STATIC}")
-  if(static STREQUAL "AUTO" AND BUILD_SHARED_LIBS)
+  if(static STREQUAL "AUTO")
     set(static OFF)
-    set(reason "BUILD_SHARED_LIBS is ON, as in distributions' recipes")
-  elseif(static STREQUAL "AUTO" AND prefix STREQUAL "/usr/")
-    set(static OFF)
-    set(reason "the install prefix is /usr, a distribution's")
-  elseif(static STREQUAL "AUTO")
-    set(static ON)
-    set(reason "the default; HELLO_STATIC=OFF links dynamically")
+    if(BUILD_SHARED_LIBS)
+      set(reason "BUILD_SHARED_LIBS is ON, as in distributions' recipes")
+    elseif(prefix STREQUAL "/usr/")
+      set(reason "the install prefix is /usr, a distribution's")
+    else()
+      set(static ON)
+      set(reason "the default; HELLO_STATIC=OFF links dynamically")
+    endif()
   endif()
 
   set(links_statically OFF)
@@ -50,7 +51,6 @@ function(hello_link_for_fast_startup target)
       if(start_files)
         list(APPEND applied "${start_files} start files")
       endif()
-      # Dropping the static libraries' unused parts saves a quarter of the file.
       hello_link_option_if_accepted(HELLO_ACCEPTS_GC_SECTIONS LINKER:--gc-sections)
     else()
       set(reason "this toolchain cannot link statically")
@@ -77,20 +77,17 @@ function(hello_link_for_fast_startup target)
     hello_link_option_if_accepted(HELLO_ACCEPTS_NOW LINKER:-z,now now)
   elseif(NOT CMAKE_EXECUTABLE_FORMAT STREQUAL "MACHO")
     # Windows linkers stamp the link time into the program unless told not to.
-    foreach(option IN ITEMS LINKER:--no-insert-timestamp /Brepro)
-      string(MAKE_C_IDENTIFIER "HELLO_ACCEPTS_${option}" accepts)
-      check_linker_flag(CXX ${option} ${accepts})
-      if(${accepts})
-        target_link_options(${target} PRIVATE ${option})
-        break()
-      endif()
-    endforeach()
+    check_linker_flag(CXX LINKER:--no-insert-timestamp HELLO_ACCEPTS_NO_TIMESTAMP)
+    if(NOT HELLO_ACCEPTS_NO_TIMESTAMP)
+      check_linker_flag(CXX /Brepro HELLO_ACCEPTS_BREPRO)
+    endif()
+    target_link_options(${target} PRIVATE $<$<BOOL:${HELLO_ACCEPTS_NO_TIMESTAMP}>:LINKER:--no-insert-timestamp>
+      $<$<BOOL:${HELLO_ACCEPTS_BREPRO}>:/Brepro>)
   endif()
-
   set(how dynamically)
   if(links_statically)
     set(how statically)
-    set(hardening "") # a static program has no dynamic section to show it in
+    set(hardening "") # no dynamic section to show it in
   endif()
   if(applied)
     list(JOIN applied ", " applied)
@@ -131,12 +128,11 @@ macro(hello_link_option_if_accepted cache_name option)
   endif()
 endmacro()
 
-# Sets OUT to the options that link a program statically (none where the
-# toolchain cannot), and START_FILES to the start files they bring on ELF:
-# the ordinary ones, which register no frame tables at start-up, where a
-# program that throws, linked so, is a static ELF file with the linker's
-# index of its frames and catches what it throws (judged by its headers alone
-# where a cross build's emulator cannot run it); else -static's.
+# Sets OUT to the options that link statically (none where the toolchain
+# cannot) and START_FILES to the ELF start files they bring: the ordinary
+# ones where a program that throws, linked so, is a static ELF file indexing
+# its frames that catches what it throws (where it cannot run here, its
+# headers alone judge); else -static's.
 function(hello_find_static_link out start_files)
   set(ordinary -no-pie -static-libgcc LINKER:-static LINKER:--no-dynamic-linker)
   if(CMAKE_EXECUTABLE_FORMAT STREQUAL "ELF" AND CMAKE_READELF AND NOT DEFINED HELLO_ORDINARY_START)
@@ -148,9 +144,9 @@ function(hello_find_static_link out start_files)
       OUTPUT_VARIABLE headers ERROR_QUIET)
     string(REGEX MATCH " (GNU_EH_FRAME|(ARM_)?EXIDX) " indexed "${headers}")
     string(REGEX MATCH "\n +(INTERP|DYNAMIC) " dynamic "${headers}")
+    string(REGEX MATCH "^0$|^FAILED_TO_RUN$" ran "${HELLO_STATIC_PROBE_RAN}")
     set(accepted OFF)
-    if(indexed AND NOT dynamic AND (HELLO_STATIC_PROBE_RAN STREQUAL "0"
-        OR (CMAKE_CROSSCOMPILING AND HELLO_STATIC_PROBE_RAN STREQUAL "FAILED_TO_RUN")))
+    if(indexed AND NOT dynamic AND (ran STREQUAL "0" OR (ran AND CMAKE_CROSSCOMPILING)))
       set(accepted ON)
     endif()
     set(HELLO_ORDINARY_START ${accepted} CACHE INTERNAL "A static program links with the ordinary start files")
@@ -216,20 +212,16 @@ endfunction()
 
 # `cmake --install --strip` and CPack ignore CMAKE_STRIP's failure, and some
 # cannot strip a static program (llvm-strip 14): where CMAKE_STRIP fails on
-# one, the target's GNU strip is taken.
+# the static link's probe, the target's GNU strip is taken.
 function(hello_find_strip_for_static_programs)
-  set(dir ${CMAKE_BINARY_DIR}/CMakeFiles/hello-strip-check)
-  if(CMAKE_STRIP)
-    try_compile(linked ${dir}/build SOURCES ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/throw-and-catch.cpp
-      LINK_OPTIONS -static COPY_FILE ${dir}/program)
-  endif()
-  if(NOT linked)
+  set(probe ${CMAKE_BINARY_DIR}/CMakeFiles/hello-static-link/program)
+  if(NOT CMAKE_STRIP OR NOT EXISTS ${probe})
     return()
   endif()
   find_program(HELLO_GNU_STRIP NAMES ${CMAKE_LIBRARY_ARCHITECTURE}-strip strip)
   foreach(strip IN ITEMS "${CMAKE_STRIP}" "${HELLO_GNU_STRIP}")
-    file(COPY_FILE ${dir}/program ${dir}/stripped)
-    execute_process(COMMAND "${strip}" ${dir}/stripped RESULT_VARIABLE failed OUTPUT_QUIET ERROR_QUIET)
+    file(COPY_FILE ${probe} ${probe}-stripped)
+    execute_process(COMMAND "${strip}" ${probe}-stripped RESULT_VARIABLE failed OUTPUT_QUIET ERROR_QUIET)
     if(NOT failed)
       if(NOT strip STREQUAL CMAKE_STRIP)
         message(STATUS "hello: ${CMAKE_STRIP} cannot strip a static program; using ${strip}")
