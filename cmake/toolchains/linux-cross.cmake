@@ -12,17 +12,14 @@ if(NOT HELLO_TARGET_TRIPLET MATCHES "^([a-z0-9_]+)-linux-gnu[a-z0-9]*$")
     "cross triplet such as aarch64-linux-gnu (got '${HELLO_TARGET_TRIPLET}')")
 endif()
 set(hello_cpu ${CMAKE_MATCH_1})
-# The processor as `uname -m` names it there, which also tells apart the
-# packages of targets that share a CPU family (armel's and armhf's).
-set(hello_processor ${hello_cpu})
-if(HELLO_TARGET_TRIPLET STREQUAL "arm-linux-gnueabihf")
-  set(hello_processor armv7l)
-elseif(HELLO_TARGET_TRIPLET STREQUAL "arm-linux-gnueabi")
-  set(hello_processor armv5tel)
-elseif(hello_cpu MATCHES "^mips")
-  string(REGEX REPLACE "el$" "" hello_processor ${hello_cpu})
-elseif(hello_cpu STREQUAL "powerpc64le")
-  set(hello_processor ppc64le)
+# The processor as `uname -m` names it there, which also tells armel's
+# packages from armhf's, where it is not the triplet's.
+set(names arm-linux-gnueabihf=armv7l arm-linux-gnueabi=armv5tel mipsel-linux-gnu=mips
+  mips64el-linux-gnuabi64=mips64 powerpc64le-linux-gnu=ppc64le)
+string(REGEX MATCH "(^|;)${HELLO_TARGET_TRIPLET}=([^;]*)" hello_processor "${names}")
+set(hello_processor ${CMAKE_MATCH_2})
+if(NOT hello_processor)
+  set(hello_processor ${hello_cpu})
 endif()
 # Cached, so that a reconfigure without it still targets the same machine;
 # listed, so that every try_compile reads this file with the same triplet.
@@ -38,11 +35,6 @@ if(NOT HELLO_CROSS_CXX)
 endif()
 set(CMAKE_CXX_COMPILER ${HELLO_CROSS_CXX})
 set(HELLO_EMULATOR_PACKAGE qemu-user)
-set(CMAKE_FIND_ROOT_PATH /usr/${HELLO_TARGET_TRIPLET})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-
 # qemu names some processors otherwise: i686 is i386, powerpc64le ppc64le.
 string(REGEX REPLACE "^i[3-6]86$" i386 hello_qemu_cpu ${hello_cpu})
 string(REGEX REPLACE "^powerpc" ppc hello_qemu_cpu ${hello_qemu_cpu})
