@@ -11,15 +11,11 @@ set(HELLO_STATIC AUTO CACHE STRING "Link statically: ON, OFF, or AUTO \
 (ON, but OFF for a distribution's build: install prefix /usr, or BUILD_SHARED_LIBS)")
 set_property(CACHE HELLO_STATIC PROPERTY STRINGS AUTO ON OFF)
 
-# Links TARGET statically (dynamically for a distribution's build, as a
-# hardened PIE), says how and why, and records on it what the checks of the
-# binary expect: HELLO_LINKS_STATICALLY, HELLO_START_FILES (ordinary or
-# static) and HELLO_ELF_HARDENING (of pie, relro, now).
+# Links TARGET statically (a distribution's build dynamically, as a hardened
+# PIE), says how and why, and records what the binary's checks expect:
+# HELLO_LINKS_STATICALLY, HELLO_START_FILES and HELLO_ELF_HARDENING.
 function(hello_link_for_fast_startup target)
   set(CMAKE_REQUIRED_QUIET ON)
-  foreach(list IN ITEMS applied left_out hardening start_files)
-    set(${list} "")
-  endforeach()
   string(TOUPPER "${HELLO_STATIC}" static)
   cmake_path(SET prefix NORMALIZE "${CMAKE_INSTALL_PREFIX}/")
   set(reason "HELLO_STATIC=${HELLO_STATIC}")
@@ -94,10 +90,9 @@ function(hello_link_for_fast_startup target)
     set(applied "; ${applied}")
   endif()
   message(STATUS "hello: linking ${how} (${reason})${applied}")
-  if(links_statically AND start_files STREQUAL "static")
-    message(STATUS "hello: start files: those for static programs (this toolchain links no static program "
-      "with the ordinary ones that catches what it throws); they register the frame tables at every start, "
-      "since GCC 13 the costliest step of start-up")
+  if(start_files STREQUAL "static")
+    message(STATUS "hello: start files: those for static programs (this toolchain links no static program with "
+      "the ordinary ones that catches what it throws); they register the frame tables at every start")
   endif()
   if(left_out)
     list(JOIN left_out ", " left_out)
@@ -113,8 +108,7 @@ function(hello_link_for_fast_startup target)
   endif()
 endfunction()
 
-# In hello_link_for_fast_startup: adds OPTION to the target where accepted,
-# noting it as applied and as HARDENING (ARGN), else as left out.
+# Adds OPTION to the target where accepted, noting it as applied and HARDENING (ARGN).
 macro(hello_link_option_if_accepted cache_name option)
   check_linker_flag(CXX "${option}" ${cache_name})
   string(REGEX REPLACE "^LINKER:" "" shown "${option}")
