@@ -27,18 +27,19 @@ options=()
 # Wine's Windows system, made once by the project's own build of the preset,
 # rather than again in every copy (seconds each).
 [ ! -d "$HELLO_SOURCE_DIR/build/$preset/wine" ] || options+=(-D "HELLO_WINEPREFIX=$HELLO_SOURCE_DIR/build/$preset/wine")
-# Of a bats check, only the cases that judge the mutant.
-[ -z "${cases:-}" ] || options+=(-D "HELLO_CASES=$check=$cases")
+# Of a bats check, only the cases that judge the mutant; the control runs them all.
+judging=()
+[ -z "${cases:-}" ] || judging=(-D "HELLO_CASES=$check=$cases")
 # A configure or lint check works on the sources alone: the copy is only configured.
 build=(--build --preset "$preset")
 # A container check's copy makes the image: every Linux workflow, about a minute.
 case $check in configure.* | lint.*) build=(-E true) ;; container.*) build=(--build --preset container) ;; esac
 
-# Builds copy $1 and runs the check there into $1.check.log, the check's
+# Builds copy $1 (with more configure options after it) and runs the check there into $1.check.log, the check's
 # number into $1.number; writes into $1.verdict how it ended: Passed, Failed,
 # or why it gave no verdict.
 run_check() {
-  if ! (cd "$1" && "$cmake" --preset "$preset" "${options[@]}" >"$1.configure.log" 2>&1 && "$cmake" "${build[@]}" >"$1.build.log" 2>&1); then
+  if ! (cd "$1" && "$cmake" --preset "$preset" "${options[@]}" "${@:2}" >"$1.configure.log" 2>&1 && "$cmake" "${build[@]}" >"$1.build.log" 2>&1); then
     cat "$1.configure.log" "$1.build.log" 2>/dev/null | tail -n 20
     echo "the copy did not build" >"$1.verdict"
     return
@@ -59,12 +60,12 @@ run_check() {
 
 rm -rf "$copy" && copy_project "$copy" || exit 2
 # The control runs once per ctest run (this script's parent, by its start
-# time), sources, check, preset and cases: mutants judged alike wait for it.
+# time), sources, check and preset: mutants judged alike wait for it.
 stamp=$(cd "$copy" && { echo "$PPID $(cut -d ' ' -f 22 "/proc/$PPID/stat" 2>/dev/null)"
   find . -type f -print0 | LC_ALL=C sort -z | xargs -0 sha1sum; } | sha1sum)
 sed -i -e "$edit" "$copy/$file" || exit 2
 cmp -s "$HELLO_SOURCE_DIR/$file" "$copy/$file" && not_judged "the edit no longer applies to $file"
-control=$(dirname "$PWD")/mutation-controls/$check.$preset.$(sha1sum <<<"$cases" | cut -c 1-8)
+control=$(dirname "$PWD")/mutation-controls/$check.$preset
 mkdir -p "${control%/*}" && exec 9>"$control.lock" && flock 9 || exit 2
 if [ "$(cat "$control.stamp" 2>/dev/null)" != "$stamp" ]; then
   # Without the lock's descriptor, which a lingering child (wineserver) would hold.
@@ -75,7 +76,7 @@ numbered_cases=$(grep -cE "^$(cat "$control.number" 2>/dev/null): (not )?ok [0-9
 exec 9>&-
 [ "$control_verdict" = Passed ] || not_judged "$check does not pass on an unbroken copy ($control): $control_verdict"
 
-run_check "$copy"
+run_check "$copy" "${judging[@]}"
 case $(cat "$copy.verdict") in
   Passed) cat "$copy.check.log"; echo "mutant $name: $check passed against it"; exit 1 ;;
   Failed) ;;
