@@ -135,6 +135,16 @@ archive_of() { awk -v platform="$1" '$2 == platform { print $3 }' "$files/pairs"
     { echo "status $status, output:"; cat "$BATS_TEST_TMPDIR/out" "$BATS_TEST_TMPDIR/err"; return 1; }
 }
 
+@test "the README's commands run the image as shown, with this build's image" {
+  needs runc
+  [ "$(uname -m)" = x86_64 ] && [ "$(id -u)" = 0 ] || skip "they run the amd64 image as root"
+  commands=$(awk '/^    skopeo copy oci-archive:/ { on = 1 } on && !/^    / { exit } on { sub(/^ +/, ""); print }' \
+    "$HELLO_SOURCE_DIR/README.md" | sed "s|build/packages/$HELLO_PACKAGE_NAME-$HELLO_VERSION-oci.tar|$HELLO_IMAGE|")
+  [ "$(wc -l <<<"$commands")" -eq 4 ] && grep -q "$HELLO_IMAGE" <<<"$commands" || { echo "README: $commands"; return 1; }
+  cd "$BATS_TEST_TMPDIR" && bash -ec "$commands" >out 2>err || { cat err; return 1; }
+  [ "$(cat out)" = "$greeting_line" ] || { cat out err; return 1; }
+}
+
 @test "assembled again elsewhere, under another umask, the image is the same file" {
   umask 077
   cmake -D HELLO_SOURCE_DIR="$HELLO_SOURCE_DIR" -D HELLO_PACKAGE_DIR="$HELLO_PACKAGE_DIR" \
