@@ -1,11 +1,11 @@
 # SPDX-FileCopyrightText: 2026 The hello-cxx developers
 # SPDX-License-Identifier: MIT
-# The runtime libraries of others that the toolchain links into hello: a static program carries them,
-# so its packages carry their notices, licence texts and SBOMs. Each is named by the Debian source
-# package of the library file the compiler links where dpkg knows it, by the release its headers report elsewhere.
+# The runtime libraries of others that a static hello carries, for its notices, licence texts and SBOMs: each named
+# by the Debian source of the library file the compiler links where dpkg knows it, else as its headers say.
 
 # Each runtime: TITLE|LICENCE (SPDX)|LIBRARY linked|DEBIAN SOURCE (regex)|UPSTREAM SOURCE (@V@: version)
-set(HELLO_RUNTIME_glibc "the GNU C Library|LGPL-2.1-or-later|libc.a|glibc|https://ftp.gnu.org/gnu/glibc/glibc-@V@.tar.xz")
+set(HELLO_RUNTIME_glibc "the GNU C Library|LGPL-2.1-or-later|libc.a|glibc|\
+https://ftp.gnu.org/gnu/glibc/glibc-@V@.tar.xz")
 set(HELLO_RUNTIME_libstdc++ "the GNU C++ Library and GCC's low-level runtime (libgcc)|\
 GPL-3.0-or-later WITH GCC-exception-3.1|libstdc++.a|gcc-*[0-9]*|https://ftp.gnu.org/gnu/gcc/")
 set(HELLO_RUNTIME_libc++ "LLVM's C++ library, with its ABI and builtins libraries|\
@@ -17,14 +17,12 @@ https://sourceforge.net/projects/mingw-w64/files/mingw-w64/mingw-w64-release/")
 set(HELLO_RUNTIME_wasi-libc "the C library of the WebAssembly System Interface|\
 CC0-1.0 AND MIT AND BSD-2-Clause AND BSD-3-Clause AND ISC AND SunPro|libc.a|wasi-libc|\
 https://github.com/WebAssembly/wasi-libc")
-# Licences whose text Debian keeps under another name: in /usr/share/common-licenses,
-# or as a paragraph "License: NAME" of a runtime's copyright file (GCC's exception: its title).
+# Debian's names of licences: in /usr/share/common-licenses, or "License: NAME" in a copyright file (or a title).
 set(HELLO_DEBIAN_LICENCE_NAMES LGPL-2.1-or-later=LGPL-2.1 GPL-3.0-or-later=GPL-3 MIT=MIT|expat
   BSD-2-Clause=BSD-2-clause BSD-3-Clause=BSD-3-clause SunPro=permissive
   LLVM-exception=APACHE-2-LLVM-EXCEPTIONS "GCC-exception-3.1=GCC RUNTIME LIBRARY EXCEPTION")
 
-# Sets OUT to this toolchain's runtimes, NAME=VERSION[=SOURCE=PACKAGE] (hello_debian_source's where dpkg
-# knows the library); which runtimes, and their versions elsewhere, runtimes/versions.cpp says.
+# Sets OUT to this toolchain's runtimes, NAME=VERSION as runtimes/versions.cpp says or hello_debian_source's.
 function(hello_find_runtimes out)
   if(NOT DEFINED HELLO_RUNTIME_VERSIONS)
     set(CMAKE_TRY_COMPILE_TARGET_TYPE EXECUTABLE)
@@ -50,9 +48,8 @@ function(hello_find_runtimes out)
   set(${out} "${runtimes}" PARENT_SCOPE)
 endfunction()
 
-# Sets OUT to NAME=VERSION=SOURCE=PACKAGE where dpkg knows FILE (by its path or the one it resolves to):
-# PACKAGE installed it, built from the source matching regex SOURCE: its own, or one that a cross or MinGW
-# package, rebuilt from others' sources, names as Built-Using. Else leaves OUT as it was.
+# Sets OUT, where dpkg knows FILE (or the path it resolves to), to NAME=VERSION=SOURCE=PACKAGE: PACKAGE installed it,
+# from the source matching regex SOURCE: its own, or one a cross or MinGW package names as Built-Using.
 function(hello_debian_source name file source out)
   if(IS_ABSOLUTE "${file}")
     file(REAL_PATH "${file}" real)
@@ -66,9 +63,8 @@ function(hello_debian_source name file source out)
   endif()
 endfunction()
 
-# Sets, for RUNTIME (a record of hello_find_runtimes, or of a shared library whose Debian source may be a
-# runtime's), NAME, VERSION, SOURCE_PACKAGE and PACKAGE (Debian's), SOURCE (where its source is had) and its
-# runtime's TITLE, LICENCE (an SPDX expression), LIBRARY and DEBIAN_SOURCE.
+# Sets, for a record of hello_find_runtimes or of a shared library, NAME, VERSION, SOURCE_PACKAGE, PACKAGE, SOURCE
+# (where it is had) and the facts above of its runtime, by name or Debian source.
 macro(hello_describe_runtime runtime)
   string(REPLACE "=" ";" runtime_fields "${runtime}===")
   list(POP_FRONT runtime_fields NAME VERSION SOURCE_PACKAGE PACKAGE)
@@ -86,9 +82,8 @@ macro(hello_describe_runtime runtime)
   endif()
 endmacro()
 
-# Installs into DESTINATION hello's LICENSE and, for a static program, the runtimes' notice
-# THIRD-PARTY-NOTICES, their licences' texts in LICENSES/ as REUSE lays them out, and in copyright/ their
-# Debian packages' copyright files, which give all their notices. A text this machine lacks, the notice names.
+# Installs into DESTINATION hello's LICENSE and, for a static program, THIRD-PARTY-NOTICES, the runtimes' licence
+# texts in LICENSES/ (as REUSE) and their Debian copyright files, which give all notices, in copyright/.
 function(hello_install_licences destination)
   install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${destination} COMPONENT ${PROJECT_NAME})
   get_target_property(links_statically hello-cxx HELLO_LINKS_STATICALLY)
@@ -99,13 +94,11 @@ function(hello_install_licences destination)
   file(REMOVE_RECURSE ${folder})
   hello_find_runtimes(runtimes)
   set(text "The program hello, of ${PROJECT_NAME} ${PROJECT_VERSION}, is under the MIT licence: see LICENSE.
-Its complete corresponding source is ${PROJECT_NAME}-${PROJECT_VERSION}.tar.gz, the source package
-made beside this package (by the package_source target of its build). To relink
-hello with other versions of the libraries below, configure that source with
-their toolchain or sysroot (CMAKE_SYSROOT) and build it, as its README says.
+Its complete corresponding source is ${PROJECT_NAME}-${PROJECT_VERSION}.tar.gz, made beside this package by
+the package_source target. To relink hello with other versions of the libraries below, build that source
+with their toolchain or sysroot (CMAKE_SYSROOT), as its README says.
 
-This build of it is linked statically, so that it carries inside it these
-libraries of others, each under its own licence, whose texts are in LICENSES/:\n")
+It is linked statically: it carries these libraries of others, each under its own licence (in LICENSES/):\n")
   foreach(runtime IN LISTS runtimes)
     hello_describe_runtime("${runtime}")
     set(copyright "")
