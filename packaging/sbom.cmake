@@ -46,7 +46,7 @@ foreach(runtime IN LISTS runtimes)
     "description": "@TITLE@", "purl": "@purl@", "licenses": [{"expression": "@LICENCE@"}],
     "properties": [{"name": "hello-cxx:debian-package", "value": "@PACKAGE@"}]}]] component @ONLY)
   # A field whose value is not known is left out.
-  string(REGEX REPLACE ", \"[a-z]+\": (\\[{[^]]*)?\"\"(}])?" "" component "${component}")
+  string(REGEX REPLACE ",[ \n]*\"[a-z]+\": (\\[{[^]]*)?\"\"(}])?" "" component "${component}")
   list(APPEND components "${component}")
   list(APPEND refs "\"${NAME}\"")
 endforeach()
