@@ -1,9 +1,7 @@
 # SPDX-FileCopyrightText: 2026 The hello-cxx developers
 # SPDX-License-Identifier: MIT
-# The runtime libraries of others that the toolchain links into hello: a static
-# program carries them, so its packages carry their notices, licence texts and
-# SBOMs. Each is named by the Debian source package of the library file the
-# compiler links where dpkg knows it, by the release its headers report elsewhere.
+# The runtime libraries of others that a static hello carries, for its notices, licence texts and SBOMs: each named
+# by the Debian source of the library file the compiler links where dpkg knows it, else as its headers say.
 
 # Each runtime: TITLE|LICENCE (SPDX)|LIBRARY linked|DEBIAN SOURCE (regex)|UPSTREAM SOURCE (@V@: version)
 set(HELLO_RUNTIME_glibc "the GNU C Library|LGPL-2.1-or-later|libc.a|glibc|\
@@ -19,28 +17,24 @@ https://sourceforge.net/projects/mingw-w64/files/mingw-w64/mingw-w64-release/")
 set(HELLO_RUNTIME_wasi-libc "the C library of the WebAssembly System Interface|\
 CC0-1.0 AND MIT AND BSD-2-Clause AND BSD-3-Clause AND ISC AND SunPro|libc.a|wasi-libc|\
 https://github.com/WebAssembly/wasi-libc")
-# Licences whose text Debian keeps under another name: in /usr/share/common-licenses,
-# or as a paragraph "License: NAME" of a runtime's copyright file (GCC's exception: its title).
+# Debian's names of licences: in /usr/share/common-licenses, or "License: NAME" in a copyright file (or a title).
 set(HELLO_DEBIAN_LICENCE_NAMES LGPL-2.1-or-later=LGPL-2.1 GPL-3.0-or-later=GPL-3 MIT=MIT|expat
   BSD-2-Clause=BSD-2-clause BSD-3-Clause=BSD-3-clause SunPro=permissive
   LLVM-exception=APACHE-2-LLVM-EXCEPTIONS "GCC-exception-3.1=GCC RUNTIME LIBRARY EXCEPTION")
 
-# Sets OUT to this toolchain's runtimes as records NAME=VERSION=SOURCE=PACKAGE
-# (hello_debian_source's, where dpkg knows the library); which runtimes, and
-# their versions elsewhere, runtimes/versions.cpp says, built once a build folder.
+# Sets OUT to this toolchain's runtimes, NAME=VERSION as runtimes/versions.cpp says or hello_debian_source's.
 function(hello_find_runtimes out)
   if(NOT DEFINED HELLO_RUNTIME_VERSIONS)
     set(CMAKE_TRY_COMPILE_TARGET_TYPE EXECUTABLE)
-    set(program ${CMAKE_BINARY_DIR}/CMakeFiles/runtime-versions-found${CMAKE_EXECUTABLE_SUFFIX})
-    try_compile(compiled ${CMAKE_BINARY_DIR}/CMakeFiles/runtime-versions
-      SOURCES ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/runtimes/versions.cpp
-      CXX_STANDARD 17 COPY_FILE ${program} OUTPUT_VARIABLE log)
+    set(program ${CMAKE_BINARY_DIR}/CMakeFiles/runtime-versions${CMAKE_EXECUTABLE_SUFFIX})
+    try_compile(compiled SOURCES ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/runtimes/versions.cpp
+      CXX_STANDARD 17 NO_CACHE COPY_FILE ${program} OUTPUT_VARIABLE log)
     if(NOT compiled)
       message(FATAL_ERROR "hello: could not compile the probe of the runtime libraries' versions:\n${log}")
     endif()
     file(STRINGS ${program} found REGEX "HELLO_RUNTIME\\[[^]]*\\]")
-    string(REGEX MATCHALL "HELLO_RUNTIME\\[[^]]*\\]" found "${found}")
-    list(TRANSFORM found REPLACE "HELLO_RUNTIME\\[(.*)\\]" "\\1")
+    list(TRANSFORM found REPLACE ".*HELLO_RUNTIME\\[([^]]*)\\].*" "\\1")
+    list(FILTER found EXCLUDE REGEX "=.*[A-Z_]")
     set(HELLO_RUNTIME_VERSIONS "${found}" CACHE INTERNAL "The runtimes the toolchain links, NAME=VERSION")
   endif()
   set(runtimes "")
@@ -48,21 +42,15 @@ function(hello_find_runtimes out)
     hello_describe_runtime("${runtime}")
     execute_process(COMMAND ${CMAKE_CXX_COMPILER} ${CMAKE_CXX_COMPILE_OPTIONS_TARGET}${CMAKE_CXX_COMPILER_TARGET}
       -print-file-name=${LIBRARY} OUTPUT_VARIABLE library OUTPUT_STRIP_TRAILING_WHITESPACE)
-    hello_debian_source("${library}" "${DEBIAN_SOURCE}" debian)
-    if(debian)
-      set(runtime "${NAME}=${debian}")
-    endif()
+    hello_debian_source(${NAME} "${library}" "${DEBIAN_SOURCE}" runtime)
     list(APPEND runtimes "${runtime}")
   endforeach()
   set(${out} "${runtimes}" PARENT_SCOPE)
 endfunction()
 
-# Sets OUT to VERSION=SOURCE=PACKAGE for FILE (by its path or the one it
-# resolves to): the Debian package that installed it, and the source matching
-# regex SOURCE it is built from: its own, or one that a cross or MinGW package,
-# rebuilt from others' sources, names as Built-Using. To "" where dpkg knows none.
-function(hello_debian_source file source out)
-  set(found "")
+# Sets OUT, where dpkg knows FILE (or the path it resolves to), to NAME=VERSION=SOURCE=PACKAGE: PACKAGE installed it,
+# from the source matching regex SOURCE: its own, or one a cross or MinGW package names as Built-Using.
+function(hello_debian_source name file source out)
   if(IS_ABSOLUTE "${file}")
     file(REAL_PATH "${file}" real)
     execute_process(COMMAND dpkg-query -S "${file}" "${real}" OUTPUT_VARIABLE package ERROR_QUIET)
@@ -70,48 +58,32 @@ function(hello_debian_source file source out)
     execute_process(COMMAND dpkg-query -W -f "\${source:Package} (= \${source:Version}), \${Built-Using}"
       "${package}" OUTPUT_VARIABLE sources ERROR_QUIET)
     if(package AND sources MATCHES "(^|, )(${source}) \\(= ([^)]*)\\)")
-      set(found "${CMAKE_MATCH_3}=${CMAKE_MATCH_2}=${package}")
+      set(${out} "${name}=${CMAKE_MATCH_3}=${CMAKE_MATCH_2}=${package}" PARENT_SCOPE)
     endif()
   endif()
-  set(${out} "${found}" PARENT_SCOPE)
 endfunction()
 
-# Sets, for RUNTIME (a record of hello_find_runtimes, or of a shared library
-# whose Debian source is a runtime's), NAME, VERSION, PACKAGE, PURL, SOURCE
-# (where its source is had) and the runtime's TITLE, LICENCE (an SPDX
-# expression), LIBRARY and DEBIAN_SOURCE.
+# Sets, for a record of hello_find_runtimes or of a shared library, NAME, VERSION, SOURCE_PACKAGE, PACKAGE, SOURCE
+# (where it is had) and the facts above of its runtime, by name or Debian source.
 macro(hello_describe_runtime runtime)
-  string(REGEX MATCH "^([^=]*)=([^=]*)=?([^=]*)=?(.*)$" NAME "${runtime}")
-  set(NAME "${CMAKE_MATCH_1}")
-  set(VERSION "${CMAKE_MATCH_2}")
-  set(runtime_source "${CMAKE_MATCH_3}")
-  set(PACKAGE "${CMAKE_MATCH_4}")
-  # A shared library's runtime is the one built from its source.
-  foreach(runtime_name IN ITEMS glibc libstdc++ libc++ wasi-libc ${NAME})
+  string(REPLACE "=" ";" runtime_fields "${runtime}===")
+  list(POP_FRONT runtime_fields NAME VERSION SOURCE_PACKAGE PACKAGE)
+  foreach(runtime_name IN ITEMS glibc libstdc++ libc++ ${NAME})
     string(REPLACE "|" ";" runtime_facts "${HELLO_RUNTIME_${runtime_name}}|||||")
     list(POP_FRONT runtime_facts TITLE LICENCE LIBRARY DEBIAN_SOURCE SOURCE)
-    if(runtime_name STREQUAL NAME OR runtime_source MATCHES "^(${DEBIAN_SOURCE})$")
+    if(runtime_name STREQUAL NAME OR SOURCE_PACKAGE MATCHES "^(${DEBIAN_SOURCE})$")
       break()
     endif()
   endforeach()
   string(REPLACE "@V@" "${VERSION}" SOURCE "${SOURCE}")
-  set(PURL "pkg:generic/${NAME}@${VERSION}")
-  if(runtime_source)
-    # The distribution as scanners name it, debian-12.
-    cmake_host_system_information(RESULT runtime_distro QUERY DISTRIB_ID DISTRIB_VERSION_ID)
-    string(REGEX REPLACE "(.*);(.*)" "pkg:deb/\\1/${runtime_source}@${VERSION}?arch=source&distro=\\1-\\2"
-      PURL "${runtime_distro}")
-    set(SOURCE "the source package ${runtime_source} ${VERSION}: apt-get source ${runtime_source}=${VERSION},
-           or https://snapshot.debian.org/package/${runtime_source}/${VERSION}/")
+  if(SOURCE_PACKAGE)
+    set(SOURCE "the source package ${SOURCE_PACKAGE} ${VERSION}: apt-get source ${SOURCE_PACKAGE}=${VERSION},
+           or https://snapshot.debian.org/package/${SOURCE_PACKAGE}/${VERSION}/")
   endif()
-  string(REGEX REPLACE "@$" "" PURL "${PURL}")
-  string(REPLACE "+" "%2B" PURL "${PURL}")
 endmacro()
 
-# Installs into DESTINATION hello's LICENSE and, for a static program, the
-# runtimes' notice THIRD-PARTY-NOTICES, their licences' texts in LICENSES/ as
-# REUSE lays them out, and in copyright/ their Debian packages' copyright files,
-# which give all their notices. A text this machine lacks, the notice names.
+# Installs into DESTINATION hello's LICENSE and, for a static program, THIRD-PARTY-NOTICES, the runtimes' licence
+# texts in LICENSES/ (as REUSE) and their Debian copyright files, which give all notices, in copyright/.
 function(hello_install_licences destination)
   install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${destination} COMPONENT ${PROJECT_NAME})
   get_target_property(links_statically hello-cxx HELLO_LINKS_STATICALLY)
@@ -122,13 +94,11 @@ function(hello_install_licences destination)
   file(REMOVE_RECURSE ${folder})
   hello_find_runtimes(runtimes)
   set(text "The program hello, of ${PROJECT_NAME} ${PROJECT_VERSION}, is under the MIT licence: see LICENSE.
-Its complete corresponding source is ${PROJECT_NAME}-${PROJECT_VERSION}.tar.gz, the source package
-made beside this package (by the package_source target of its build). To relink
-hello with other versions of the libraries below, configure that source with
-their toolchain or sysroot (CMAKE_SYSROOT) and build it, as its README says.
+Its complete corresponding source is ${PROJECT_NAME}-${PROJECT_VERSION}.tar.gz, made beside this package by
+the package_source target. To relink hello with other versions of the libraries below, build that source
+with their toolchain or sysroot (CMAKE_SYSROOT), as its README says.
 
-This build of it is linked statically, so that it carries inside it these
-libraries of others, each under its own licence, whose texts are in LICENSES/:\n")
+It is linked statically: it carries these libraries of others, each under its own licence (in LICENSES/):\n")
   foreach(runtime IN LISTS runtimes)
     hello_describe_runtime("${runtime}")
     set(copyright "")
@@ -162,11 +132,10 @@ libraries of others, each under its own licence, whose texts are in LICENSES/:\n
     endforeach()
     string(APPEND text "\n${NAME} ${VERSION}: ${TITLE}\n  Licence: ${LICENCE}\n  Source:  ${SOURCE}\n")
   endforeach()
-  set(newline LF)
   if(WIN32)
-    set(newline CRLF)
+    string(REPLACE "\n" "\r\n" text "${text}")
   endif()
-  file(CONFIGURE OUTPUT ${folder}/THIRD-PARTY-NOTICES CONTENT "${text}" NEWLINE_STYLE ${newline})
+  file(WRITE ${folder}/THIRD-PARTY-NOTICES "${text}")
   # File by file, in the glob's sorted order: a folder's would be the file system's.
   file(GLOB_RECURSE files RELATIVE ${folder} ${folder}/*)
   foreach(file IN LISTS files)
