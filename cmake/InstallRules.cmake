@@ -6,7 +6,6 @@ include(GNUInstallDirs)
 set(CMAKE_INSTALL_DEFAULT_COMPONENT_NAME ${PROJECT_NAME})
 # Where Fedora and Arch keep licences; a .deb carries its copyright file instead.
 set(licences ${CMAKE_INSTALL_DATAROOTDIR}/licenses/${PROJECT_NAME})
-
 # Uninstall.cmake notes, before hello's files, which of their folders are missing; after, what came.
 set(folders ${CMAKE_INSTALL_BINDIR} ${CMAKE_INSTALL_MANDIR}/man1 ${CMAKE_INSTALL_DOCDIR} ${licences}/LICENSES
   ${licences}/copyright)
@@ -26,7 +25,6 @@ else()
   install(FILES ${PROJECT_BINARY_DIR}/man/hello.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   install(FILES ChangeLog DESTINATION ${CMAKE_INSTALL_DOCDIR} RENAME changelog)
 endif()
-# LICENSE, and a static program's notices of the runtime libraries it carries.
 hello_install_licences(${licences})
 install(SCRIPT ${CMAKE_CURRENT_LIST_DIR}/Uninstall.cmake)
 
