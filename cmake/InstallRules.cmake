@@ -1,11 +1,13 @@
 # SPDX-FileCopyrightText: 2026 The hello-cxx developers
 # SPDX-License-Identifier: MIT
-# Everything hello installs, in one component named after the package, so that
-# a parent project, or a test, can install hello's files alone.
+# Everything hello installs is in one component named after the package: a parent project, or a test, installs it alone.
 include(GNUInstallDirs)
 set(CMAKE_INSTALL_DEFAULT_COMPONENT_NAME ${PROJECT_NAME})
-# Where Fedora and Arch keep licences; a .deb carries its copyright file instead.
+# Where Fedora and Arch keep licences; a .deb carries its copyright file instead, and Windows keeps them beside hello.
 set(licences ${CMAKE_INSTALL_DATAROOTDIR}/licenses/${PROJECT_NAME})
+if(WIN32)
+  set(licences .)
+endif()
 # Uninstall.cmake notes, before hello's files, which of their folders are missing; after, what came.
 set(folders ${CMAKE_INSTALL_BINDIR} ${CMAKE_INSTALL_MANDIR}/man1 ${CMAKE_INSTALL_DOCDIR} ${licences}/LICENSES
   ${licences}/copyright)
@@ -20,7 +22,6 @@ if(WIN32)
   configure_file(${PROJECT_SOURCE_DIR}/packaging/README.txt.in README.txt @ONLY NEWLINE_STYLE CRLF)
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/packaging/description.txt)
   install(FILES ${PROJECT_BINARY_DIR}/README.txt DESTINATION .)
-  set(licences .)
 else()
   install(FILES ${PROJECT_BINARY_DIR}/man/hello.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   install(FILES ChangeLog DESTINATION ${CMAKE_INSTALL_DOCDIR} RENAME changelog)

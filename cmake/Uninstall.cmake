@@ -1,8 +1,7 @@
 # SPDX-FileCopyrightText: 2026 The hello-cxx developers
 # SPDX-License-Identifier: MIT
-# An install runs this file before and after hello's files, to note in install_record.txt, beside its install
-# script, the folders it made and the files it wrote. Run as a script (the README's uninstall), it removes what
-# the installs under the DESTDIR of its environment made, while still as they made it.
+# Run by an install before and after hello's files, it notes in install_record.txt, beside the install script, what
+# was made; run as a script (the README's uninstall), it removes what installs under its DESTDIR made, as they made it.
 cmake_minimum_required(VERSION 3.25)
 
 # Sets VAR to the bytes HEX spells: the record spells paths so, for they may hold any byte.
@@ -44,6 +43,7 @@ if(CMAKE_SCRIPT_MODE_FILE STREQUAL CMAKE_CURRENT_LIST_FILE)
   foreach(line IN LISTS lines)
     string(REGEX REPLACE "^[^ ]* [^ ]* ([^ ]*) .*$" "\\1" path "${line}")
     hello_bytes(path "${path}")
+    cmake_path(NORMAL_PATH path) # as the glob spells it: no /./
     hello_state(now "${path}")
     # A folder only once nothing is in it; and nothing unless the glob finds the path itself.
     string(REGEX REPLACE "([[*?])" "[\\1]" pattern "${path}")
@@ -64,9 +64,8 @@ elseif(NOT DEFINED hello_start)
     message(FATAL_ERROR "hello: DESTDIR=$ENV{DESTDIR} is relative: give its whole path, DESTDIR=\"$PWD/$ENV{DESTDIR}\"")
   endif()
   string(LENGTH "${CMAKE_INSTALL_MANIFEST_FILES}" hello_start)
-  # The folders missing now, which the install makes.
   foreach(folder IN LISTS hello_folders)
-    cmake_path(ABSOLUTE_PATH folder BASE_DIRECTORY "${CMAKE_INSTALL_PREFIX}/")
+    cmake_path(ABSOLUTE_PATH folder BASE_DIRECTORY "${CMAKE_INSTALL_PREFIX}/" NORMALIZE)
     set(folder "$ENV{DESTDIR}${folder}")
     while(IS_ABSOLUTE "${folder}" AND NOT EXISTS "${folder}" AND NOT IS_SYMLINK "${folder}")
       string(HEX "${folder}" hex)
