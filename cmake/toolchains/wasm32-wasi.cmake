@@ -37,4 +37,5 @@ set(CMAKE_SYSTEM_INCLUDE_PATH /usr/include/wasm32-wasi)
 set(CMAKE_SYSTEM_LIBRARY_PATH /usr/lib/wasm32-wasi)
 find_program(HELLO_NODE node REQUIRED) # by path: runs with an empty environment find it
 set(HELLO_EMULATOR_PACKAGE nodejs)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wasi-run.sh ${HELLO_NODE})
+# The checks run the module under Node, through tests/wasi-run.sh.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../../tests/wasi-run.sh ${HELLO_NODE})
