@@ -1,8 +1,7 @@
 # SPDX-FileCopyrightText: 2026 The hello-cxx developers
 # SPDX-License-Identifier: MIT
-# The container image: an OCI image layout, as a tar, whose index names one image index of VERSION with an image
-# for each workflow preset named default (the host's) or linux-*: one layer of /hello and /licenses/ from the
-# preset's archive, which the workflow makes if it is missing. Run by the package_container target.
+# The package_container target's OCI image layout, as a tar: its index names an image index of VERSION with an
+# image for each workflow preset default (the host's) or linux-*, one layer of /hello and /licenses/ from its archive.
 cmake_minimum_required(VERSION 3.25)
 if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
   set(ENV{SOURCE_DATE_EPOCH} ${HELLO_RELEASE_EPOCH})
@@ -13,7 +12,6 @@ find_program(umoci umoci REQUIRED)
 set(tar tar --sort=name --owner=0 --group=0 --numeric-owner --mode=u+w,go-w,a+rX --mtime=@$ENV{SOURCE_DATE_EPOCH})
 # Each processor's OCI platform, where it differs from the archives' (uname -m's) name.
 set(oci_platforms " x86_64=amd64 aarch64=arm64 armv5tel=arm/v5 armv7l=arm/v7 i686=386 mips=mipsle mips64=mips64le")
-
 set(layout ${HELLO_WORK_DIR}/layout)
 file(REMOVE_RECURSE ${HELLO_WORK_DIR})
 execute_process(COMMAND ${umoci} init --layout ${layout} COMMAND_ERROR_IS_FATAL ANY)
@@ -36,15 +34,14 @@ foreach(entry RANGE ${last})
     include(${HELLO_SOURCE_DIR}/build/${preset}/CPackConfig.cmake OPTIONAL)
   endif()
   set(archive ${HELLO_PACKAGE_DIR}/${CPACK_PACKAGE_FILE_NAME}.tar.gz)
-  if(NOT archive MATCHES "/([^/]*-linux-([^-/]+))\\.tar\\.gz$" OR NOT EXISTS ${archive})
+  if(NOT archive MATCHES "-linux-([^-/]+)\\.tar\\.gz$" OR NOT EXISTS ${archive})
     message(FATAL_ERROR "hello: workflow ${workflow} packs no static Linux archive into ${HELLO_PACKAGE_DIR}")
   endif()
-  set(top ${CMAKE_MATCH_1})
-  set(processor ${CMAKE_MATCH_2})
+  set(processor ${CMAKE_MATCH_1})
+  set(top ${CPACK_PACKAGE_FILE_NAME})
   string(REGEX REPLACE ".* ${processor}=([^ ]+).*" "\\1" platform " ${processor}=${processor}${oci_platforms} ")
   string(REGEX MATCH "^[^/]+" architecture ${platform})
   message(STATUS "hello: image of linux/${platform} from ${archive}")
-
   # Licensed as the archive's SBOM says of the application and its components.
   file(READ ${archive}.cdx.json sbom)
   string(JSON application GET "${sbom}" metadata component licenses)
@@ -55,7 +52,6 @@ foreach(entry RANGE ${last})
   list(REMOVE_DUPLICATES licences)
   list(APPEND all_licences ${licences})
   list(JOIN licences " AND " licences)
-
   # Each image in a layout of its own, whose index names it alone: no shell, no environment, the user nobody.
   set(work ${HELLO_WORK_DIR}/${processor})
   file(ARCHIVE_EXTRACT INPUT ${archive} DESTINATION ${work})
@@ -74,7 +70,6 @@ foreach(entry RANGE ${last})
     --manifest.annotation org.opencontainers.image.created=${created} COMMAND_ERROR_IS_FATAL ANY)
   execute_process(COMMAND ${umoci} gc --layout ${work}/layout COMMAND_ERROR_IS_FATAL ANY)
   file(COPY ${work}/layout/blobs DESTINATION ${layout})
-  # Its manifest, with its platform, goes into the image index.
   file(READ ${work}/layout/index.json index)
   string(JSON manifest GET "${index}" manifests 0)
   string(JSON manifest REMOVE "${manifest}" annotations)
@@ -97,7 +92,6 @@ file(WRITE ${layout}/blobs/sha256/${digest} "${image_index}")
 file(WRITE ${layout}/index.json "{\"schemaVersion\": 2, \"manifests\": [{
   \"mediaType\": \"application/vnd.oci.image.index.v1+json\", \"digest\": \"sha256:${digest}\", \"size\": ${size},
   \"annotations\": {\"org.opencontainers.image.ref.name\": \"${HELLO_VERSION}\"}}]}\n")
-
 set(output ${HELLO_OUTPUT_DIR}/${HELLO_PACKAGE_NAME}-${HELLO_VERSION}-oci.tar)
 file(MAKE_DIRECTORY ${HELLO_OUTPUT_DIR})
 execute_process(COMMAND ${tar} -cf ${output} -C ${layout} oci-layout index.json blobs COMMAND_ERROR_IS_FATAL ANY)
