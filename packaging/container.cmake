@@ -1,39 +1,20 @@
 # SPDX-FileCopyrightText: 2026 The hello-cxx developers
 # SPDX-License-Identifier: MIT
-# The container image: an OCI image layout, as a tar, whose index names one
-# image index of VERSION with an image for each workflow preset named default
-# (the host's) or linux-*: one layer of /hello and /licenses/ from the preset's
-# archive in HELLO_PACKAGE_DIR, which the workflow makes if it is missing. Run as
-#   cmake -D HELLO_SOURCE_DIR=... -D HELLO_PACKAGE_DIR=... -D HELLO_PACKAGE_NAME=... -D HELLO_VERSION=...
-#     -D HELLO_RELEASE_EPOCH=... -D HELLO_WORK_DIR=... [-D HELLO_OUTPUT_DIR=...] -P container.cmake
+# The package_container target's OCI image layout, as a tar: its index names an image index of VERSION with an
+# image for each workflow preset default (the host's) or linux-*, one layer of /hello and /licenses/ from its archive.
 cmake_minimum_required(VERSION 3.25)
 if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
   set(ENV{SOURCE_DATE_EPOCH} ${HELLO_RELEASE_EPOCH})
 endif()
-if(NOT HELLO_OUTPUT_DIR)
-  set(HELLO_OUTPUT_DIR ${HELLO_PACKAGE_DIR})
-endif()
 string(TIMESTAMP created "%Y-%m-%dT%H:%M:%SZ" UTC)
-find_program(umoci umoci)
-if(NOT umoci)
-  message(FATAL_ERROR "hello: the container image needs umoci (Debian: apt-get install umoci)")
-endif()
+find_program(umoci umoci REQUIRED)
 # Root's files, readable by all, of the release's time, whoever packs them.
 set(tar tar --sort=name --owner=0 --group=0 --numeric-owner --mode=u+w,go-w,a+rX --mtime=@$ENV{SOURCE_DATE_EPOCH})
 # Each processor's OCI platform, where it differs from the archives' (uname -m's) name.
 set(oci_platforms " x86_64=amd64 aarch64=arm64 armv5tel=arm/v5 armv7l=arm/v7 i686=386 mips=mipsle mips64=mips64le")
-
-# The archive that configure preset PRESET's build folder packs.
-function(hello_archive_of preset)
-  include(${HELLO_SOURCE_DIR}/build/${preset}/CPackConfig.cmake OPTIONAL)
-  set(archive ${HELLO_PACKAGE_DIR}/${CPACK_PACKAGE_FILE_NAME}.tar.gz PARENT_SCOPE)
-endfunction()
-
 set(layout ${HELLO_WORK_DIR}/layout)
 file(REMOVE_RECURSE ${HELLO_WORK_DIR})
 execute_process(COMMAND ${umoci} init --layout ${layout} COMMAND_ERROR_IS_FATAL ANY)
-set(manifests "")
-set(all_licences "")
 file(READ ${HELLO_SOURCE_DIR}/CMakePresets.json presets)
 string(JSON count LENGTH "${presets}" workflowPresets)
 math(EXPR last "${count} - 1")
@@ -43,22 +24,24 @@ foreach(entry RANGE ${last})
   if(NOT workflow MATCHES "^(default|linux-.*)$")
     continue()
   endif()
-  hello_archive_of(${preset})
-  if(NOT EXISTS ${archive})
+  # The archive that the preset's build folder packs, made by its workflow if missing.
+  unset(CPACK_PACKAGE_FILE_NAME)
+  include(${HELLO_SOURCE_DIR}/build/${preset}/CPackConfig.cmake OPTIONAL)
+  if(NOT EXISTS ${HELLO_PACKAGE_DIR}/${CPACK_PACKAGE_FILE_NAME}.tar.gz)
     message(STATUS "hello: the archive of ${workflow} is missing: cmake --workflow --preset ${workflow}")
     execute_process(COMMAND ${CMAKE_COMMAND} --workflow --preset ${workflow}
       WORKING_DIRECTORY ${HELLO_SOURCE_DIR} OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
-    hello_archive_of(${preset})
+    include(${HELLO_SOURCE_DIR}/build/${preset}/CPackConfig.cmake OPTIONAL)
   endif()
-  if(NOT archive MATCHES "/([^/]*-linux-([^-/]+))\\.tar\\.gz$" OR NOT EXISTS ${archive})
+  set(archive ${HELLO_PACKAGE_DIR}/${CPACK_PACKAGE_FILE_NAME}.tar.gz)
+  if(NOT archive MATCHES "-linux-([^-/]+)\\.tar\\.gz$" OR NOT EXISTS ${archive})
     message(FATAL_ERROR "hello: workflow ${workflow} packs no static Linux archive into ${HELLO_PACKAGE_DIR}")
   endif()
-  set(top ${CMAKE_MATCH_1})
-  set(processor ${CMAKE_MATCH_2})
-  string(REGEX MATCH " ${processor}=[^ ]+" platform "${oci_platforms} ${processor}=${processor}")
-  string(REGEX REPLACE ".*=" "" platform "${platform}")
+  set(processor ${CMAKE_MATCH_1})
+  set(top ${CPACK_PACKAGE_FILE_NAME})
+  string(REGEX REPLACE ".* ${processor}=([^ ]+).*" "\\1" platform " ${processor}=${processor}${oci_platforms} ")
+  string(REGEX MATCH "^[^/]+" architecture ${platform})
   message(STATUS "hello: image of linux/${platform} from ${archive}")
-
   # Licensed as the archive's SBOM says of the application and its components.
   file(READ ${archive}.cdx.json sbom)
   string(JSON application GET "${sbom}" metadata component licenses)
@@ -69,8 +52,7 @@ foreach(entry RANGE ${last})
   list(REMOVE_DUPLICATES licences)
   list(APPEND all_licences ${licences})
   list(JOIN licences " AND " licences)
-
-  # Each image is made in a layout of its own, whose index then names it alone.
+  # Each image in a layout of its own, whose index names it alone: no shell, no environment, the user nobody.
   set(work ${HELLO_WORK_DIR}/${processor})
   file(ARCHIVE_EXTRACT INPUT ${archive} DESTINATION ${work})
   execute_process(COMMAND ${tar} -cf ${work}/layer.tar -C ${work}/${top} bin/hello share/licenses/${HELLO_PACKAGE_NAME}
@@ -79,8 +61,6 @@ foreach(entry RANGE ${last})
   execute_process(COMMAND ${umoci} new --image ${work}/layout COMMAND_ERROR_IS_FATAL ANY)
   execute_process(COMMAND ${umoci} raw add-layer --image ${work}/layout --history.created ${created}
     --history.created_by "${HELLO_PACKAGE_NAME} ${HELLO_VERSION}" ${work}/layer.tar COMMAND_ERROR_IS_FATAL ANY)
-  # No shell, no environment, a user that is nobody.
-  string(REGEX MATCH "^[^/]+" architecture ${platform})
   execute_process(COMMAND ${umoci} config --image ${work}/layout --os linux --architecture ${architecture}
     --config.entrypoint /hello --config.user 65534:65534 --clear config.env --created ${created}
     --author "The hello-cxx developers" --history.created ${created} --history.created_by "entrypoint /hello"
@@ -90,21 +70,16 @@ foreach(entry RANGE ${last})
     --manifest.annotation org.opencontainers.image.created=${created} COMMAND_ERROR_IS_FATAL ANY)
   execute_process(COMMAND ${umoci} gc --layout ${work}/layout COMMAND_ERROR_IS_FATAL ANY)
   file(COPY ${work}/layout/blobs DESTINATION ${layout})
-
-  # The image's manifest goes into the image index with its platform.
   file(READ ${work}/layout/index.json index)
   string(JSON manifest GET "${index}" manifests 0)
   string(JSON manifest REMOVE "${manifest}" annotations)
-  string(REGEX REPLACE "^([^/]+)/?(.*)$" "{\"os\": \"linux\", \"architecture\": \"\\1\", \"variant\": \"\\2\"}"
-    where ${platform})
-  string(REPLACE ", \"variant\": \"\"" "" where "${where}")
-  string(JSON manifest SET "${manifest}" platform "${where}")
+  string(REGEX REPLACE "/(.+)" "\", \"variant\": \"\\1" where ${platform})
+  string(JSON manifest SET "${manifest}" platform "{\"os\": \"linux\", \"architecture\": \"${where}\"}")
   list(APPEND manifests "${manifest}")
 endforeach()
 
-# No version of umoci writes an image index (a manifest list): the index of
-# the images is written here, a blob like the others, and the layout's own
-# index names it alone, under the version.
+# No version of umoci writes an image index (a manifest list): it is written here, a blob like the others, and
+# the layout's own index names it alone, under the version.
 list(REMOVE_DUPLICATES all_licences)
 list(JOIN all_licences " AND " all_licences)
 list(JOIN manifests ", " manifests)
@@ -117,7 +92,6 @@ file(WRITE ${layout}/blobs/sha256/${digest} "${image_index}")
 file(WRITE ${layout}/index.json "{\"schemaVersion\": 2, \"manifests\": [{
   \"mediaType\": \"application/vnd.oci.image.index.v1+json\", \"digest\": \"sha256:${digest}\", \"size\": ${size},
   \"annotations\": {\"org.opencontainers.image.ref.name\": \"${HELLO_VERSION}\"}}]}\n")
-
 set(output ${HELLO_OUTPUT_DIR}/${HELLO_PACKAGE_NAME}-${HELLO_VERSION}-oci.tar)
 file(MAKE_DIRECTORY ${HELLO_OUTPUT_DIR})
 execute_process(COMMAND ${tar} -cf ${output} -C ${layout} oci-layout index.json blobs COMMAND_ERROR_IS_FATAL ANY)
