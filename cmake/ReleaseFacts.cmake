@@ -1,14 +1,10 @@
 # SPDX-FileCopyrightText: 2026 The hello-cxx developers
 # SPDX-License-Identifier: MIT
-# Each release fact is written once, in the latest entry of ChangeLog (Debian's
-# changelog format, read as dpkg-parsechangelog reads it), and set here:
-# HELLO_PACKAGE_NAME and HELLO_VERSION from its first line, HELLO_MAINTAINER
-# and HELLO_RELEASE_EPOCH (the date in seconds since 1970, the timestamp of
-# reproducible packages) from its trailer, and HELLO_RPM_CHANGELOG, the whole
-# ChangeLog in RPM's format. A line that would give a wrong fact (an unknown
-# month, a weekday not the date's) stops configuring, naming the line.
-# As a script, prints them for HELLO_CHANGELOG:
-#   cmake -D HELLO_CHANGELOG=ChangeLog -P cmake/ReleaseFacts.cmake
+# The release facts, each written once in the ChangeLog's latest entry (Debian's
+# format, read as dpkg-parsechangelog reads it): HELLO_PACKAGE_NAME, HELLO_VERSION,
+# HELLO_MAINTAINER, HELLO_RELEASE_EPOCH (the date, every package's timestamp) and
+# HELLO_RPM_CHANGELOG; a line that would give a wrong fact stops configuring.
+# As a script, prints them: cmake -D HELLO_CHANGELOG=ChangeLog -P cmake/ReleaseFacts.cmake
 if(NOT CMAKE_SCRIPT_MODE_FILE)
   set(HELLO_CHANGELOG ${CMAKE_CURRENT_LIST_DIR}/../ChangeLog)
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${HELLO_CHANGELOG})
@@ -54,8 +50,7 @@ foreach(line IN LISTS lines)
       hello_refuse("the time zone is not +HHMM or -HHMM")
     endif()
     math(EXPR seconds "${seconds} - (${CMAKE_MATCH_1}(${CMAKE_MATCH_2} * 3600 + ${CMAKE_MATCH_3} * 60))")
-    # Days since 1970-01-01 in the proleptic Gregorian calendar (Howard
-    # Hinnant's days_from_civil: years that start in March).
+    # Days since 1970-01-01 (Howard Hinnant's days_from_civil: years start in March).
     math(EXPR y "${year} - (11 - ${month}) / 10")
     math(EXPR m "(${month} + 10) % 12")
     math(EXPR days "${y} * 365 + ${y} / 4 - ${y} / 100 + ${y} / 400 + (153 * ${m} + 2) / 5 + ${day} - 719469")

@@ -134,13 +134,11 @@ function(hello_find_static_link out start_files)
     set(HELLO_STATIC_PROBE_RAN FAILED_TO_RUN CACHE INTERNAL "What try_run keeps where it cannot run")
     try_run(HELLO_STATIC_PROBE_RAN linked ${dir} SOURCES ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/throw-and-catch.cpp
       LINK_OPTIONS ${ordinary} COPY_FILE ${dir}/program)
-    execute_process(COMMAND ${CMAKE_READELF} --program-headers --wide ${dir}/program
-      OUTPUT_VARIABLE headers ERROR_QUIET)
-    string(REGEX MATCH " (GNU_EH_FRAME|(ARM_)?EXIDX) " indexed "${headers}")
-    string(REGEX MATCH "\n +(INTERP|DYNAMIC) " dynamic "${headers}")
+    execute_process(COMMAND ${CMAKE_READELF} --program-headers --wide ${dir}/program OUTPUT_VARIABLE headers ERROR_QUIET)
     string(REGEX MATCH "^0$|^FAILED_TO_RUN$" ran "${HELLO_STATIC_PROBE_RAN}")
     set(accepted OFF)
-    if(indexed AND NOT dynamic AND (ran STREQUAL "0" OR (ran AND CMAKE_CROSSCOMPILING)))
+    if(headers MATCHES " (GNU_EH_FRAME|(ARM_)?EXIDX) " AND NOT headers MATCHES "\n +(INTERP|DYNAMIC) "
+        AND (ran STREQUAL "0" OR (ran AND CMAKE_CROSSCOMPILING)))
       set(accepted ON)
     endif()
     set(HELLO_ORDINARY_START ${accepted} CACHE INTERNAL "A static program links with the ordinary start files")
