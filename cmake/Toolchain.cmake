@@ -1,9 +1,7 @@
 # SPDX-FileCopyrightText: 2026 The hello-cxx developers
 # SPDX-License-Identifier: MIT
-# What hello knows about toolchains: each option is applied only where the
-# toolchain accepts it, so that any C++ toolchain gets a plain, working build.
-# Probes are cached as CMake's checks are: configure with --fresh to probe
-# again. Why hello links as it does: bench/README.md.
+# What hello knows of toolchains: each option only where the toolchain accepts it, probes cached as CMake's
+# checks are (--fresh probes again). Why hello links as it does: bench/README.md.
 include(CheckLinkerFlag)
 include(CheckPIESupported)
 include(${CMAKE_CURRENT_LIST_DIR}/Runtimes.cmake)
@@ -122,11 +120,9 @@ macro(hello_link_option_if_accepted cache_name option)
   endif()
 endmacro()
 
-# Sets OUT to the options that link statically (none where the toolchain
-# cannot) and START_FILES to the ELF start files they bring: the ordinary
-# ones where a program that throws, linked so, is a static ELF file indexing
-# its frames that catches what it throws (where it cannot run here, its
-# headers alone judge); else -static's.
+# Sets OUT to the options that link statically (none where the toolchain cannot) and START_FILES to the ELF
+# start files they bring: the ordinary ones where a program that throws, linked so, is a static ELF file that
+# indexes its frames and catches what it throws (where it cannot run here, its headers judge); else -static's.
 function(hello_find_static_link out start_files)
   set(ordinary -no-pie -static-libgcc LINKER:-static LINKER:--no-dynamic-linker)
   if(CMAKE_EXECUTABLE_FORMAT STREQUAL "ELF" AND CMAKE_READELF AND NOT DEFINED HELLO_ORDINARY_START)
@@ -134,7 +130,7 @@ function(hello_find_static_link out start_files)
     set(HELLO_STATIC_PROBE_RAN FAILED_TO_RUN CACHE INTERNAL "What try_run keeps where it cannot run")
     try_run(HELLO_STATIC_PROBE_RAN linked ${dir} SOURCES ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/throw-and-catch.cpp
       LINK_OPTIONS ${ordinary} COPY_FILE ${dir}/program)
-    execute_process(COMMAND ${CMAKE_READELF} --program-headers --wide ${dir}/program OUTPUT_VARIABLE headers ERROR_QUIET)
+    execute_process(COMMAND ${CMAKE_READELF} -l -W ${dir}/program OUTPUT_VARIABLE headers ERROR_QUIET)
     string(REGEX MATCH "^0$|^FAILED_TO_RUN$" ran "${HELLO_STATIC_PROBE_RAN}")
     set(accepted OFF)
     if(headers MATCHES " (GNU_EH_FRAME|(ARM_)?EXIDX) " AND NOT headers MATCHES "\n +(INTERP|DYNAMIC) "
@@ -157,9 +153,8 @@ function(hello_find_static_link out start_files)
   endif()
 endfunction()
 
-# Links TARGET with the functions one run executes side by side (lld places
-# them), in the order a run of the same program linked without it shows
-# under callgrind at build time; where that cannot be done, says why.
+# Links TARGET with the functions one run executes side by side (lld places them), in the order a run of it
+# linked without them shows under callgrind at build time; where that cannot be done, says why.
 function(hello_lay_out_startup target)
   set(order ${CMAKE_CURRENT_BINARY_DIR}/start-up-layout/order.txt)
   find_program(HELLO_VALGRIND valgrind)
@@ -202,9 +197,8 @@ sed -n 's/^fn=//p' \"$1.callgrind\" | LC_ALL=C sort -u >\"$1\"" ${HELLO_VALGRIND
   message(STATUS "hello: start-up layout: the functions one run executes, together (lld)")
 endfunction()
 
-# `cmake --install --strip` and CPack ignore CMAKE_STRIP's failure, and some
-# cannot strip a static program (llvm-strip 14): where CMAKE_STRIP fails on
-# the static link's probe, the target's GNU strip is taken.
+# `cmake --install --strip` and CPack ignore CMAKE_STRIP's failure, and some cannot strip a static program
+# (llvm-strip 14): where CMAKE_STRIP fails on the static link's probe, the target's GNU strip is taken.
 function(hello_find_strip_for_static_programs)
   set(probe ${CMAKE_BINARY_DIR}/CMakeFiles/hello-static-link/program)
   if(NOT CMAKE_STRIP OR NOT EXISTS ${probe})
