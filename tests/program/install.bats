@@ -128,10 +128,16 @@ uninstalls_exactly() {
   [ "$status" -eq 0 ] && [ -z "$(find "$root" -type f -not -path "$licence")" ]
 }
 
-@test "an install under a relative DESTDIR refuses, and writes nothing" {
+@test "an install under a relative DESTDIR, or through '..', refuses, and writes nothing" {
   cd "$BATS_TEST_TMPDIR"
-  if install_hello relative /opt/hello 2>"$err"; then echo "it installed under DESTDIR=relative"; return 1; fi
-  grep -q 'DESTDIR=relative is relative' "$err" && [ ! -e relative ] && [ ! -e build/install_record.txt ]
+  while IFS='|' read -r destdir prefix said; do
+    if install_hello "$destdir" "$prefix" 2>"$err"; then echo "it installed under $destdir$prefix"; return 1; fi
+    grep -q "$said" "$err" && [ ! -e relative ] && [ ! -e pre ] && [ ! -e build/install_record.txt ] || { cat "$err"; return 1; }
+  done <<EOF_CASES
+relative|/opt/hello|DESTDIR=relative is relative
+$BATS_TEST_TMPDIR/link/..|/pre|without '..'
+|$BATS_TEST_TMPDIR/link/../pre|without '..'
+EOF_CASES
 }
 
 @test "--strip installs a smaller program that still runs" {
