@@ -27,7 +27,7 @@ options=()
 # Wine's Windows system, made once by the project's own build of the preset,
 # rather than again in every copy (seconds each).
 [ ! -d "$HELLO_SOURCE_DIR/build/$preset/wine" ] || options+=(-D "HELLO_WINEPREFIX=$HELLO_SOURCE_DIR/build/$preset/wine")
-# Of a bats check, only the cases that judge the mutant; the control runs them all.
+# Of a bats check, only the cases that judge the mutant, in the control as in the mutant.
 judging=()
 [ -z "${cases:-}" ] || judging=(-D "HELLO_CASES=$check=$cases")
 # A configure or lint check works on the sources alone: the copy is only configured.
@@ -60,16 +60,16 @@ run_check() {
 
 rm -rf "$copy" && copy_project "$copy" || exit 2
 # The control runs once per ctest run (this script's parent, by its start
-# time), sources, check and preset: mutants judged alike wait for it.
+# time), sources, check, preset and judging cases: mutants judged alike wait for it.
 stamp=$(cd "$copy" && { echo "$PPID $(cut -d ' ' -f 22 "/proc/$PPID/stat" 2>/dev/null)"
   find . -type f -print0 | LC_ALL=C sort -z | xargs -0 sha1sum; } | sha1sum)
 sed -i -e "$edit" "$copy/$file" || exit 2
 cmp -s "$HELLO_SOURCE_DIR/$file" "$copy/$file" && not_judged "the edit no longer applies to $file"
-control=$(dirname "$PWD")/mutation-controls/$check.$preset
+control=$(dirname "$PWD")/mutation-controls/$check.$preset.$(sha1sum <<<"$cases" | cut -c 1-8)
 mkdir -p "${control%/*}" && exec 9>"$control.lock" && flock 9 || exit 2
 if [ "$(cat "$control.stamp" 2>/dev/null)" != "$stamp" ]; then
   # Without the lock's descriptor, which a lingering child (wineserver) would hold.
-  rm -rf "$control" "$control".{verdict,number,check.log} && copy_project "$control" && run_check "$control" 9>&- && echo "$stamp" >"$control.stamp"
+  rm -rf "$control" "$control".{verdict,number,check.log} && copy_project "$control" && run_check "$control" "${judging[@]}" 9>&- && echo "$stamp" >"$control.stamp"
 fi
 control_verdict=$(cat "$control.verdict")
 numbered_cases=$(grep -cE "^$(cat "$control.number" 2>/dev/null): (not )?ok [0-9]+" "$control.check.log" 2>/dev/null)
