@@ -52,7 +52,7 @@ doc_block() {
 @test "HACKING's commands: the everyday loop after the dev workflow, a user preset, a mutant" {
   needs clang++ clang
   cmake --preset dev >dev.log 2>&1 && cmake --build --preset dev >>dev.log 2>&1 || { cat dev.log; return 1; }
-  for first in 'ctest --test-dir build/dev' 'echo ' 'cmake --preset dev &&'; do
+  for first in 'cmake --build build/dev' 'echo ' 'cmake --preset dev &&'; do
     commands=$(doc_block HACKING.md "$first" | grep -v '^cmake --workflow')
     [ -n "$commands" ] || { echo "HACKING: no block from '$first'"; return 1; }
     while read -r command; do
