@@ -54,6 +54,7 @@ function(hello_debian_source name file source out)
   if(IS_ABSOLUTE "${file}")
     file(REAL_PATH "${file}" real)
     execute_process(COMMAND dpkg-query -S "${file}" "${real}" OUTPUT_VARIABLE package ERROR_QUIET)
+    string(REGEX REPLACE "diversion by [^\n]*\n" "" package "${package}") # Debian 13's merged /usr
     string(REGEX MATCH "^[^:,\n]+" package "${package}")
     execute_process(COMMAND dpkg-query -W -f "\${source:Package} (= \${source:Version}), \${Built-Using}"
       "${package}" OUTPUT_VARIABLE sources ERROR_QUIET)

@@ -27,9 +27,10 @@ only_owner_decisions() {
 }
 
 # The Debian package that installed file $1, by its path or the one it
-# resolves to (Debian 12 records libraries under /lib, 13 under /usr/lib).
+# resolves to (Debian 12 records libraries under /lib, 13 under /usr/lib, and
+# names the diversions of the merged /usr first).
 debian_package() {
-  dpkg-query -S "$1" "$(realpath -m "$1")" 2>/dev/null | sed -n '1s/: .*//p'
+  dpkg-query -S "$1" "$(realpath -m "$1")" 2>/dev/null | grep -v '^diversion by ' | sed -n '1s/: .*//p'
 }
 
 # The Debian source package $2 (a regex) that binary package $1 is built from,
