@@ -17,7 +17,7 @@ https://sourceforge.net/projects/mingw-w64/files/mingw-w64/mingw-w64-release/")
 set(HELLO_RUNTIME_wasi-libc "the C library of the WebAssembly System Interface|\
 CC0-1.0 AND MIT AND BSD-2-Clause AND BSD-3-Clause AND ISC AND SunPro|libc.a|wasi-libc|\
 https://github.com/WebAssembly/wasi-libc")
-# Debian's names of licences: in /usr/share/common-licenses, or "License: NAME" in a copyright file (or a title).
+# Debian's names of licences: in common-licenses, or "License: NAME" (or a title) in a copyright file.
 set(HELLO_DEBIAN_LICENCE_NAMES LGPL-2.1-or-later=LGPL-2.1 GPL-3.0-or-later=GPL-3 MIT=MIT|expat
   BSD-2-Clause=BSD-2-clause BSD-3-Clause=BSD-3-clause SunPro=permissive
   LLVM-exception=APACHE-2-LLVM-EXCEPTIONS "GCC-exception-3.1=GCC RUNTIME LIBRARY EXCEPTION")
@@ -64,8 +64,7 @@ function(hello_debian_source name file source out)
   endif()
 endfunction()
 
-# Sets, for a record of hello_find_runtimes or of a shared library, NAME, VERSION, SOURCE_PACKAGE, PACKAGE, SOURCE
-# (where it is had) and the facts above of its runtime, by name or Debian source.
+# Sets, for a runtime's or a shared library's record, NAME VERSION SOURCE_PACKAGE PACKAGE SOURCE, its runtime's facts.
 macro(hello_describe_runtime runtime)
   string(REPLACE "=" ";" runtime_fields "${runtime}===")
   list(POP_FRONT runtime_fields NAME VERSION SOURCE_PACKAGE PACKAGE)
@@ -83,8 +82,8 @@ macro(hello_describe_runtime runtime)
   endif()
 endmacro()
 
-# Installs into DESTINATION hello's LICENSE and, for a static program, THIRD-PARTY-NOTICES, the runtimes' licence
-# texts in LICENSES/ (as REUSE) and their Debian copyright files, which give all notices, in copyright/.
+# Installs into DESTINATION hello's LICENSE and, for a static program, THIRD-PARTY-NOTICES, the runtimes' licences
+# in LICENSES/ (as REUSE) and in copyright/ their Debian copyright files, which give all their notices.
 function(hello_install_licences destination)
   install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${destination} COMPONENT ${PROJECT_NAME})
   get_target_property(links_statically hello-cxx HELLO_LINKS_STATICALLY)
@@ -137,7 +136,7 @@ It is linked statically: it carries these libraries of others, each under its ow
     string(REPLACE "\n" "\r\n" text "${text}")
   endif()
   file(WRITE ${folder}/THIRD-PARTY-NOTICES "${text}")
-  # File by file, in the glob's sorted order: a folder's would be the file system's.
+  # File by file, sorted: a folder's order would be the file system's.
   file(GLOB_RECURSE files RELATIVE ${folder} ${folder}/*)
   foreach(file IN LISTS files)
     cmake_path(GET file PARENT_PATH subfolder)

@@ -173,7 +173,6 @@ function(hello_lay_out_startup target)
     message(STATUS "hello: start-up layout: the linker's own (${why})")
     return()
   endif()
-  # The same program without the order, linked only to be run once.
   get_target_property(sources ${target} SOURCES)
   get_target_property(link_options ${target} LINK_OPTIONS)
   add_executable(${target}-unordered EXCLUDE_FROM_ALL ${sources})

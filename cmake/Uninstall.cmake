@@ -59,11 +59,11 @@ if(CMAKE_SCRIPT_MODE_FILE STREQUAL CMAKE_CURRENT_LIST_FILE)
   file(WRITE "${RECORD}" "${kept}\n")
 elseif(NOT DEFINED CMAKE_SCRIPT_MODE_FILE) # cpack staging a package: no install of the user's
 elseif(NOT DEFINED hello_start)
-  # Before the files. A relative DESTDIR would be another folder to an uninstall run elsewhere.
+  # Before the files. A relative DESTDIR would be another folder to an uninstall run elsewhere, and
+  # the uninstall finds its files by their paths, which '..' after a link would belie.
   if(NOT "$ENV{DESTDIR}" STREQUAL "" AND NOT IS_ABSOLUTE "$ENV{DESTDIR}")
     message(FATAL_ERROR "hello: DESTDIR=$ENV{DESTDIR} is relative: give its whole path, DESTDIR=\"$PWD/$ENV{DESTDIR}\"")
   elseif("/$ENV{DESTDIR}/${CMAKE_INSTALL_PREFIX}/" MATCHES "/\\.\\./")
-    # The uninstall finds its files by their paths, which '..' after a link would belie.
     message(FATAL_ERROR "hello: give DESTDIR and the prefix without '..': $ENV{DESTDIR} ${CMAKE_INSTALL_PREFIX}")
   endif()
   string(LENGTH "${CMAKE_INSTALL_MANIFEST_FILES}" hello_start)
